@@ -52,6 +52,11 @@ private:
     };
 
     static QString fold(const QString& path);
+    // The key at a normalized path, created with each missing parent when absent.
+    static Key& ensureKey(std::map<QString, Key>& keys, const QString& path);
+    static qsizetype valueIndex(const Key& key, const QString& name);
+    static void setValue(Key& key, const QString& name, const QString& data);
+    const Key* openedKey() const;
     bool save(const std::map<QString, Key>& keys) const;
     void load();
 
