@@ -15,8 +15,8 @@ namespace {
 
 QString extension(const QString& text) {
     const qsizetype dot = text.lastIndexOf('.');
-    const qsizetype separator = std::max({text.lastIndexOf('/'), text.lastIndexOf('\\'),
-                                          text.lastIndexOf(':')});
+    const qsizetype separator =
+        std::max({text.lastIndexOf('/'), text.lastIndexOf('\\'), text.lastIndexOf(':')});
     if (dot < 0 || dot < separator)
         return {};
     QString ext = text.mid(dot).toLower();

@@ -3,7 +3,8 @@
 #include "platform/MessageBoxes.h"
 #include "platform/ProgramError.h"
 
-CorvaneApplication::CorvaneApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+CorvaneApplication::CorvaneApplication(int& argc, char** argv) : QApplication(argc, argv) {
+}
 
 bool CorvaneApplication::notify(QObject* receiver, QEvent* event) {
     bool handled = false;

@@ -86,16 +86,23 @@ constexpr bool tableFollowsEnum() {
 }
 static_assert(tableFollowsEnum(), "one row per Setting, in the enum's order");
 
-const Definition& definition(Setting key) { return Definitions[static_cast<std::size_t>(key)]; }
+const Definition& definition(Setting key) {
+    return Definitions[static_cast<std::size_t>(key)];
+}
 
 } // namespace
 
-QString SettingYesNo(bool flag) { return flag ? Yes : No; }
+QString SettingYesNo(bool flag) {
+    return flag ? Yes : No;
+}
 
 SettingsStore::SettingsStore(const QString& programFolder, QSize screen)
-    : path_(programFolder + QStringLiteral("corvane.ini")), screen_(screen) {}
+    : path_(programFolder + QStringLiteral("corvane.ini")), screen_(screen) {
+}
 
-QString SettingsStore::keyName(Setting key) { return QString::fromLatin1(definition(key).name); }
+QString SettingsStore::keyName(Setting key) {
+    return QString::fromLatin1(definition(key).name);
+}
 
 QString SettingsStore::defaultValue(Setting key) const {
     const Definition& d = definition(key);

@@ -13,8 +13,7 @@
 #include <QMenuBar>
 #include <QTimer>
 
-TfrmCorvaneMain::TfrmCorvaneMain(const SettingsStore& settings, QString argument,
-                                 TfrmAbout* splash)
+TfrmCorvaneMain::TfrmCorvaneMain(const SettingsStore& settings, QString argument, TfrmAbout* splash)
     : settings_(settings), argument_(std::move(argument)), splash_(splash),
       mdiArea_(new QMdiArea(this)) {
     setObjectName(QStringLiteral("frmCorvaneMain"));

@@ -86,14 +86,16 @@ QString decode(QByteArrayView bytes) {
     return QString(reinterpret_cast<const QChar*>(utf16.constData()), utf16.size() / 2);
 }
 
-qsizetype byteLength(const QString& text) { return encode(text).size(); }
+qsizetype byteLength(const QString& text) {
+    return encode(text).size();
+}
 
 QString cutToBytes(const QString& text, qsizetype maxBytes) {
     qsizetype used = 0;
     qsizetype i = 0;
     while (i < text.size()) {
-        const bool pair = text[i].isHighSurrogate() && i + 1 < text.size() &&
-                          text[i + 1].isLowSurrogate();
+        const bool pair =
+            text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
         const qsizetype chars = pair ? 2 : 1;
         const qsizetype bytes = text[i].unicode() < 0x80 ? 1 : byteLength(text.mid(i, chars));
         if (used + bytes > maxBytes)

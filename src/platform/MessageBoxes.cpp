@@ -65,6 +65,10 @@ MessageBoxes& standard() {
 
 } // namespace
 
-MessageBoxes& MessageBoxes::current() { return installed ? *installed : standard(); }
+MessageBoxes& MessageBoxes::current() {
+    return installed ? *installed : standard();
+}
 
-void MessageBoxes::install(MessageBoxes* boxes) { installed = boxes; }
+void MessageBoxes::install(MessageBoxes* boxes) {
+    installed = boxes;
+}

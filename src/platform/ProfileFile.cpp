@@ -152,7 +152,8 @@ QByteArray entry(const QString& key, const QString& value) {
 
 } // namespace
 
-ProfileFile::ProfileFile(QString path) : path_(std::move(path)) {}
+ProfileFile::ProfileFile(QString path) : path_(std::move(path)) {
+}
 
 std::optional<QString> ProfileFile::value(const QString& section, const QString& key) const {
     Document doc;
