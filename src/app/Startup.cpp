@@ -9,8 +9,10 @@
 #include "platform/SingleInstance.h"
 #include "ui/TfrmAbout.h"
 
+#include <QLibraryInfo>
 #include <QLoggingCategory>
 #include <QScreen>
+#include <QTranslator>
 
 #include <unistd.h>
 
@@ -30,6 +32,11 @@ int RunCorvane(int argc, char** argv) {
     PrepareEngine();
     CorvaneApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("corvane"));
+    // The interface is Chinese whatever the locale, Qt's own buttons included.
+    QTranslator qtTexts;
+    if (qtTexts.load(QStringLiteral("qtbase_zh_CN"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTexts);
 
     const QString argument = CommandLineArgument(argc, argv);
     SingleInstance instance;
