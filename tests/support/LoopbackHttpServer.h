@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QHash>
 #include <QStringList>
 #include <QTcpServer>
 
-// A small HTTP server on 127.0.0.1 for end-to-end tests: answers every GET with a
-// page titled by its path and records the paths asked for (favicons left out).
+// A small HTTP server on 127.0.0.1 for end-to-end tests: answers every GET with the
+// page set for its path, else a page titled by the path, and records the paths
+// asked for (favicons left out).
 class LoopbackHttpServer : public QObject {
     Q_OBJECT
 
@@ -12,6 +14,8 @@ public:
     LoopbackHttpServer();
 
     QString url(const QString& path) const;
+    // Serves this HTML for the path from now on.
+    void setPage(const QString& path, const QByteArray& html);
     const QStringList& requests() const { return requests_; }
 
 private:
@@ -19,4 +23,5 @@ private:
 
     QTcpServer server_;
     QStringList requests_;
+    QHash<QString, QByteArray> pages_;
 };
