@@ -1,5 +1,6 @@
 #include "app/SettingsStore.h"
 
+#include "platform/MessageBoxes.h"
 #include "platform/ProfileFile.h"
 #include "platform/ProgramError.h"
 
@@ -124,16 +125,30 @@ QString SettingsStore::defaultValue(Setting key) const {
 }
 
 QString SettingsStore::ReadSetting(Setting key) const {
-    if (auto stored = ProfileFile(path_).value(Section, keyName(key)))
+    ProfileFile file(path_);
+    if (auto stored = file.value(Section, keyName(key)))
         return *stored;
     const QString fallback = defaultValue(key);
-    WriteSetting(key, fallback);
+    // A file that cannot take the default is reported once; the program runs on
+    // with the defaults rather than stopping whatever was reading.
+    if (!file.writeString(Section, keyName(key), fallback) && !readFailureReported_) {
+        readFailureReported_ = true;
+        MessageBoxes::current().reportError(unableToWrite());
+    }
     return fallback;
 }
 
 void SettingsStore::WriteSetting(Setting key, const QString& value) const {
-    if (!ProfileFile(path_).writeString(Section, keyName(key), value))
-        throw ProgramError(QStringLiteral("Unable to write to %1").arg(path_));
+    ProfileFile file(path_);
+    // Storing what is already stored changes nothing, even in a file that is read-only.
+    if (file.value(Section, keyName(key)) == value)
+        return;
+    if (!file.writeString(Section, keyName(key), value))
+        throw ProgramError(unableToWrite());
+}
+
+QString SettingsStore::unableToWrite() const {
+    return QStringLiteral("Unable to write to %1").arg(path_);
 }
 
 bool SettingsStore::ReadFlag(Setting key) const {

@@ -61,7 +61,9 @@ QString SettingYesNo(bool flag);
 
 // The section "Corvane Settings" of corvane.ini in the program folder. Nothing is
 // cached: every call reads or writes the file, and reading a missing key stores its
-// default. A write the system refuses throws ProgramError("Unable to write to <path>").
+// default. A write the system refuses throws ProgramError("Unable to write to <path>");
+// a default that cannot be stored is reported once, in the standard error box, and
+// read as the value.
 class SettingsStore {
 public:
     // The screen size gives the window geometry defaults.
@@ -83,6 +85,9 @@ public:
     void WriteInteger(Setting key, int value) const;
 
 private:
+    QString unableToWrite() const;
+
     QString path_;
     QSize screen_;
+    mutable bool readFailureReported_ = false;
 };

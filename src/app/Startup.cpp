@@ -5,6 +5,7 @@
 #include "app/ProgramFolder.h"
 #include "app/SettingsStore.h"
 #include "app/TfrmCorvaneMain.h"
+#include "pages/QtWebBrowser.h"
 #include "platform/Ansi.h"
 #include "platform/SingleInstance.h"
 #include "ui/TfrmAbout.h"
@@ -51,7 +52,8 @@ int RunCorvane(int argc, char** argv) {
     splash->show();
     splash->repaint();
 
-    TfrmCorvaneMain main(settings, argument, splash);
+    TfrmCorvaneMain main(
+        settings, [] { return new QtWebBrowser; }, argument, splash);
     CorvaneApplication::ReportingErrors([&] { main.FormCreate(); });
     main.show();
     instance.setReceiver([&main](const QByteArray& message) {

@@ -3,36 +3,182 @@
 #include "app/CommandLineArgument.h"
 #include "app/CorvaneApplication.h"
 #include "app/SettingsStore.h"
+#include "pages/StatusBar.h"
+#include "pages/TTabButton.h"
+#include "pages/TabStrip.h"
 #include "pages/TfrmPage.h"
 #include "platform/Ansi.h"
 #include "platform/ApplicationTitle.h"
+#include "platform/MessageBoxes.h"
+#include "platform/ProgramError.h"
 #include "ui/TfrmAbout.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
+#include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
+#include <QToolButton>
+#include <QToolTip>
+#include <QVBoxLayout>
 
-TfrmCorvaneMain::TfrmCorvaneMain(const SettingsStore& settings, QString argument, TfrmAbout* splash)
-    : settings_(settings), argument_(std::move(argument)), splash_(splash),
-      mdiArea_(new QMdiArea(this)) {
+#include <algorithm>
+
+namespace {
+
+// The state of the keys as of the event being handled.
+bool CtrlHeld() { return QGuiApplication::keyboardModifiers() & Qt::ControlModifier; }
+
+} // namespace
+
+void SetDefault(QAction* action, bool isDefault) {
+    QFont font = action->font();
+    font.setBold(isDefault);
+    action->setFont(font);
+}
+
+bool IsDefault(const QAction* action) { return action->font().bold(); }
+
+TfrmCorvaneMain::TfrmCorvaneMain(const SettingsStore& settings, BrowserFactory makeBrowser,
+                                 QString argument, TfrmAbout* splash)
+    : settings_(settings), makeBrowser_(std::move(makeBrowser)), argument_(std::move(argument)),
+      splash_(splash) {
     setObjectName(QStringLiteral("frmCorvaneMain"));
     setWindowTitle(ApplicationTitle());
-    setCentralWidget(mdiArea_);
 
+    auto* central = new QWidget;
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+
+    pnlTop = new QWidget;
+    pnlTop->setObjectName(QStringLiteral("pnlTop"));
+    pnlTop->setFocusPolicy(Qt::StrongFocus);
+    auto* top = new QHBoxLayout(pnlTop);
+    top->setContentsMargins(4, 2, 4, 2);
+    auto* addressLabel = new QLabel(QStringLiteral("地址"));
+    cbAddress = new QComboBox;
+    cbAddress->setObjectName(QStringLiteral("cbAddress"));
+    cbAddress->setEditable(true);
+    cbAddress->setInsertPolicy(QComboBox::NoInsert);
+    top->addWidget(addressLabel);
+    top->addWidget(cbAddress, 1);
+    column->addWidget(pnlTop);
+
+    pageArea = new QMdiArea;
+    pageArea->setObjectName(QStringLiteral("pageArea"));
+    pageArea->setBackground(QColor(0x80, 0x80, 0x80));
+    column->addWidget(pageArea, 1);
+
+    auto* pnlBottom = new QWidget;
+    pnlBottom->setObjectName(QStringLiteral("pnlBottom"));
+    auto* bottom = new QVBoxLayout(pnlBottom);
+    bottom->setContentsMargins(0, 0, 0, 0);
+    bottom->setSpacing(0);
+    bpTabs = new TabStrip;
+    bpStatus = new StatusBar;
+    bottom->addWidget(bpTabs);
+    bottom->addWidget(bpStatus);
+    column->addWidget(pnlBottom);
+    setCentralWidget(central);
+
+    createCommands();
+    createTabContextMenu();
+
+    pnlSystem = new QWidget;
+    pnlSystem->setObjectName(QStringLiteral("pnlSystem"));
+    auto* buttons = new QHBoxLayout(pnlSystem);
+    buttons->setContentsMargins(0, 0, 0, 0);
+    buttons->setSpacing(0);
+    const std::pair<QStyle::StandardPixmap, TfrmPage::SysCommand> systemButtons[] = {
+        {QStyle::SP_TitleBarMinButton, TfrmPage::SysCommand::Minimize},
+        {QStyle::SP_TitleBarNormalButton, TfrmPage::SysCommand::Restore},
+        {QStyle::SP_TitleBarCloseButton, TfrmPage::SysCommand::Close},
+    };
+    for (const auto& [icon, command] : systemButtons) {
+        auto* button = new QToolButton;
+        button->setIcon(style()->standardIcon(icon));
+        button->setAutoRaise(true);
+        connect(button, &QToolButton::clicked, this, [this, command = command] {
+            if (TfrmPage* page = topMaximizedPage())
+                page->PostSysCommand(command);
+        });
+        buttons->addWidget(button);
+    }
+    menuBar()->setCornerWidget(pnlSystem, Qt::TopRightCorner);
+    pnlSystem->hide();
+
+    connect(pageArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
+        if (auto* page = qobject_cast<TfrmPage*>(window); page && !page->Closing) {
+            PageActivated(page);
+            page->FormActivate();
+        }
+    });
+    connect(bpTabs, &TabStrip::tabClicked, this, &TfrmCorvaneMain::TabClick);
+    connect(bpTabs, &TabStrip::tabDoubleClicked, this, &TfrmCorvaneMain::TabDblClick);
+    connect(bpTabs, &TabStrip::tabMiddleClicked, this, &TfrmCorvaneMain::TabMiddleClick);
+    connect(bpTabs, &TabStrip::tabRightClicked, this, &TfrmCorvaneMain::TabRightClick);
+
+    // The start-up work runs once the window is shown and the event loop runs.
+    QTimer::singleShot(0, this, [this] {
+        thdInitUIExecute();
+        CorvaneApplication::ReportingErrors([this] { thdInitUITerminate(); });
+    });
+}
+
+TfrmCorvaneMain::~TfrmCorvaneMain() {
+    // Pages go before the parts they report to.
+    for (TfrmPage* page : std::vector<TfrmPage*>(order_)) {
+        page->SetPageClosing(true);
+        delete page;
+    }
+}
+
+void TfrmCorvaneMain::createCommands() {
     actAbout = new QAction(QStringLiteral("关于 Corvane..."), this);
     connect(actAbout, &QAction::triggered, this, [this] { TfrmAbout::actAboutExecute(this); });
     menuBar()->addMenu(QStringLiteral("帮助(&H)"))->addAction(actAbout);
 
-    connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
-        showPageCaption(window ? window->windowTitle() : QString());
+    actStopPopup = new QAction(QStringLiteral("过滤"), this);
+    actStopPopup->setCheckable(true);
+    connect(actStopPopup, &QAction::triggered, this, [this](bool checked) {
+        snapshot_.StopAutoPopup = checked;
+        settings_.WriteFlag(Setting::StopAutoPopup, checked);
     });
 
-    // The start-up work runs once the window is shown and the event loop runs.
-    QTimer::singleShot(0, this, &TfrmCorvaneMain::thdInitUITerminate);
+    actNewBlank = new QAction(QStringLiteral("空白页"), this);
+    actNewCurrent = new QAction(QStringLiteral("当前页"), this);
+    actNewHomepage = new QAction(QStringLiteral("主页"), this);
 }
 
-TfrmCorvaneMain::~TfrmCorvaneMain() = default;
+void TfrmCorvaneMain::createTabContextMenu() {
+    TabContextMenu = new QMenu(bpTabs);
+    auto add = [this](const QString& caption, auto&& run) {
+        connect(TabContextMenu->addAction(caption), &QAction::triggered, this, [this, run] {
+            if (ContextPage)
+                run(ContextPage);
+        });
+    };
+    add(QStringLiteral("&副本"), [this](TfrmPage* page) {
+        NewPage(false, true)->NavigatePage(page->Address);
+    });
+    add(QStringLiteral("刷新(&E)"), [](TfrmPage* page) { page->WB().Refresh(); });
+    TabContextMenu->addSeparator();
+    add(QStringLiteral("恢复(&R)"),
+        [](TfrmPage* page) { page->PostSysCommand(TfrmPage::SysCommand::Restore); });
+    add(QStringLiteral("最小化(&M)"),
+        [](TfrmPage* page) { page->PostSysCommand(TfrmPage::SysCommand::Minimize); });
+    add(QStringLiteral("最大化(&A)"),
+        [](TfrmPage* page) { page->PostSysCommand(TfrmPage::SysCommand::Maximize); });
+    TabContextMenu->addSeparator();
+    add(QStringLiteral("关闭(&C)"), [](TfrmPage* page) { page->PostClose(); });
+}
 
 void TfrmCorvaneMain::FormCreate() {
     const int left = settings_.ReadInteger(Setting::Left);
@@ -41,33 +187,134 @@ void TfrmCorvaneMain::FormCreate() {
     const int width = settings_.ReadInteger(Setting::Width);
     resize(width, height);
     move(left, top);
-    if (settings_.ReadFlag(Setting::Maximized))
+    IsMaximized = false;
+    if (settings_.ReadFlag(Setting::Maximized)) {
         setWindowState(windowState() | Qt::WindowMaximized);
+        IsMaximized = true;
+    }
+
+    QFont font = QToolTip::font();
+    if (font.pointSize() > 11)
+        font.setPointSize(8);
+    font.setBold(false);
+    font.setItalic(false);
+    font.setUnderline(false);
+    font.setStrikeOut(false);
+    setFont(font);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::WindowText, Qt::black);
+    setPalette(palette);
+
+    UserClicked = ContextMenuShown = ClosingAllFlag = AddressTypingFlag = false;
+    snapshot_.EnableTrayIcon = settings_.ReadFlag(Setting::EnableTrayIcon);
+    snapshot_.StopAutoPopup = settings_.ReadFlag(Setting::StopAutoPopup);
+    actStopPopup->setChecked(snapshot_.StopAutoPopup);
+
+    pnlTop->setVisible(settings_.ReadFlag(Setting::AddressBar));
+    bpTabs->setVisible(settings_.ReadFlag(Setting::TabsBar));
+    bpStatus->setVisible(settings_.ReadFlag(Setting::StatusBar));
+}
+
+void TfrmCorvaneMain::thdInitUIExecute() {
+    try {
+        SetSecurityIcon(SecureLock::NoPage);
+        cbAddress->setEditText(QString());
+    } catch (const ProgramError& error) {
+        MessageBoxes::current().reportError(
+            QStringLiteral("Thread thdInitUI raised exception class ProgramError with message "
+                           "\"%1\".")
+                .arg(error.message()));
+    }
 }
 
 void TfrmCorvaneMain::thdInitUITerminate() {
+    cbAddress->update();
+    ApplySettings();
     if (splash_) {
         splash_->deleteLater();
         splash_ = nullptr;
     }
-    CorvaneApplication::ReportingErrors([this] { OpenAddressOrShortcut(argument_); });
+    OpenAddressOrShortcut(argument_);
+    if (order_.empty() && snapshot_.StartsWithHomePage)
+        NewPage(false, true)->WB().GoHome();
+    settings_.WriteFlag(Setting::ProperlyClosed, false);
 }
 
-TfrmPage* TfrmCorvaneMain::NewPage() {
-    auto* page = new TfrmPage;
-    mdiArea_->addSubWindow(page);
-    connect(page, &TfrmPage::captionChanged, this, [this, page](const QString& caption) {
-        if (mdiArea_->activeSubWindow() == page)
-            showPageCaption(caption);
+void TfrmCorvaneMain::ApplySettings() {
+    SettingsSnapshot& s = snapshot_;
+    s.StartsWithHomePage = settings_.ReadFlag(Setting::StartsWithHomePage);
+    s.StopAutoPopup = settings_.ReadFlag(Setting::StopAutoPopup);
+    s.DefaultNewPage = settings_.ReadInteger(Setting::DefaultNewPage);
+    s.ActionWhenExit = settings_.ReadInteger(Setting::ActionWhenExit);
+    s.NewFavorite = settings_.ReadFlag(Setting::NewFavorite);
+    s.NewHistory = settings_.ReadFlag(Setting::NewHistory);
+    s.NewAddress = settings_.ReadFlag(Setting::NewAddress);
+    s.PopupForeground = settings_.ReadFlag(Setting::PopupForeground);
+    s.MClickClose = settings_.ReadFlag(Setting::MClickClose);
+    s.LDbClickClose = settings_.ReadFlag(Setting::LDbClickClose);
+    s.EnableRecentPages = settings_.ReadFlag(Setting::EnableRecentPages);
+
+    // The settings that change what pages show; a change reloads every page.
+    const std::pair<Setting, bool SettingsSnapshot::*> content[] = {
+        {Setting::WebPageAutoComplete, &SettingsSnapshot::WebPageAutoComplete},
+        {Setting::ShowPictures, &SettingsSnapshot::ShowPictures},
+        {Setting::PlayVideos, &SettingsSnapshot::PlayVideos},
+        {Setting::PlaySounds, &SettingsSnapshot::PlaySounds},
+        {Setting::EnableActiveX, &SettingsSnapshot::EnableActiveX},
+        {Setting::EnableScripts, &SettingsSnapshot::EnableScripts},
+        {Setting::EnableJavaApplets, &SettingsSnapshot::EnableJavaApplets},
+    };
+    const bool contentChanged = std::any_of(std::begin(content), std::end(content), [&](auto& c) {
+        return settings_.ReadFlag(c.first) != s.*c.second;
     });
-    page->showMaximized();
-    mdiArea_->setActiveSubWindow(page);
-    return page;
+    for (const auto& [key, field] : content)
+        s.*field = settings_.ReadFlag(key);
+    s.EnableTrayIcon = settings_.ReadFlag(Setting::EnableTrayIcon);
+    s.MinimizeToTray = settings_.ReadFlag(Setting::MinimizeToTray);
+    s.CloseToTray = settings_.ReadFlag(Setting::CloseToTray);
+    s.ProgramEMailClient = settings_.ReadFlag(Setting::ProgramEMailClient);
+    s.EMailClient = settings_.ReadSetting(Setting::EMailClient);
+    s.AlwaysClearWhenExit = settings_.ReadFlag(Setting::AlwaysClearWhenExit);
+    s.ClearAddress = settings_.ReadFlag(Setting::ClearAddress);
+    s.ClearRecent = settings_.ReadFlag(Setting::ClearRecent);
+    s.ClearPasswords = settings_.ReadFlag(Setting::ClearPasswords);
+    s.ClearCoockies = settings_.ReadFlag(Setting::ClearCoockies);
+    s.ClearHistory = settings_.ReadFlag(Setting::ClearHistory);
+    s.ClearTemp = settings_.ReadFlag(Setting::ClearTemp);
+    s.OpenMax = settings_.ReadFlag(Setting::OpenMax);
+
+    actStopPopup->setChecked(s.StopAutoPopup);
+
+    DownloadOptions options;
+    options.setFlag(DownloadControl::DLIMAGES, s.ShowPictures);
+    options.setFlag(DownloadControl::VIDEOS, s.PlayVideos);
+    options.setFlag(DownloadControl::BGSOUNDS, s.PlaySounds);
+    if (!s.EnableActiveX)
+        options |= DownloadControl::NO_RUNACTIVEXCTLS | DownloadControl::NO_DLACTIVEXCTLS |
+                   DownloadControl::SILENT;
+    options.setFlag(DownloadControl::NO_SCRIPTS, !s.EnableScripts);
+    options.setFlag(DownloadControl::NO_JAVA, !s.EnableJavaApplets);
+    pageDownloadOptions = options;
+
+    for (TfrmPage* page : order_) {
+        WebBrowser& browser = page->WB();
+        browser.setDownloadOptions(pageDownloadOptions);
+        UserInterfaceOptions ui = browser.userInterfaceOptions();
+        ui.setFlag(UserInterfaceOption::ENABLE_FORMS_AUTOCOMPLETE, s.WebPageAutoComplete);
+        browser.setUserInterfaceOptions(ui);
+        if (contentChanged)
+            browser.Refresh();
+    }
+
+    QAction* const newPageCommands[] = {actNewBlank, actNewCurrent, actNewHomepage};
+    if (s.DefaultNewPage >= 0 && s.DefaultNewPage <= 2)
+        for (int i = 0; i < 3; ++i)
+            SetDefault(newPageCommands[i], i == s.DefaultNewPage);
 }
 
 void TfrmCorvaneMain::OpenAddressOrShortcut(const QString& text) {
     if (const std::optional<QString> address = AddressForArgument(text))
-        NewPage()->NavigatePage(*address);
+        NewPage(false, true)->NavigatePage(*address);
 }
 
 void TfrmCorvaneMain::WMCopyData(const QByteArray& message) {
@@ -79,7 +326,182 @@ void TfrmCorvaneMain::WMCopyData(const QByteArray& message) {
     OpenAddressOrShortcut(Ansi::decode(message));
 }
 
-void TfrmCorvaneMain::showPageCaption(const QString& caption) {
-    setWindowTitle(caption.isEmpty() ? ApplicationTitle()
-                                     : caption + QStringLiteral(" - ") + ApplicationTitle());
+TfrmPage* TfrmCorvaneMain::Page(int index) const {
+    return index >= 0 && index < PageCount() ? order_[size_t(index)] : nullptr;
+}
+
+bool TfrmCorvaneMain::IsActivePage(const TfrmPage* page) const {
+    return !order_.empty() && order_.front() == page;
+}
+
+TfrmPage* TfrmCorvaneMain::NewPage(bool asPopup, bool foreground) {
+    TfrmPage* previous = Page(0);
+    auto* page = new TfrmPage(*this, makeBrowser_());
+    pageArea->addSubWindow(page);
+    order_.push_back(page);
+    const bool inFront = foreground && !CtrlHeld();
+    // Where the system would put a new window: a cascade down the page area.
+    const int step = 24 * int(order_.size() - 1) % std::max(1, PageAreaHeight() / 2);
+    page->move(step, step);
+    page->SaveGeometry();
+    page->AsPopup = asPopup;
+    page->DeferGeometry = !(inFront && snapshot_.PopupForeground);
+    const int parking = TopPanelWidth() + 100;
+    if (asPopup) {
+        if (page->DeferGeometry) {
+            page->move(parking, page->y());
+            page->show();
+            if (previous)
+                previous->BringToFront();
+        }
+        return page;
+    }
+    if (snapshot_.OpenMax)
+        page->MaximizePage();
+    if (inFront) {
+        page->BringToFront();
+    } else {
+        const int left = page->x();
+        page->move(parking, page->y());
+        page->show();
+        if (previous)
+            previous->BringToFront();
+        page->move(left, page->y());
+    }
+    return page;
+}
+
+void TfrmCorvaneMain::PageActivated(TfrmPage* page) {
+    std::erase(order_, page);
+    order_.insert(order_.begin(), page);
+}
+
+void TfrmCorvaneMain::PageClosing(TfrmPage* page) {
+    std::erase(order_, page);
+    if (ContextPage == page)
+        ContextPage = nullptr;
+}
+
+void TfrmCorvaneMain::ArrangeTabs() { bpTabs->ArrangeTabs(); }
+
+void TfrmCorvaneMain::ShowCaption(const QString& pageCaption) {
+    setWindowTitle(pageCaption.isNull() ? ApplicationTitle()
+                                        : pageCaption + QStringLiteral(" - ") + ApplicationTitle());
+}
+
+void TfrmCorvaneMain::ShowAddress(const QString& address) { cbAddress->setEditText(address); }
+
+void TfrmCorvaneMain::ShowStatusText(const QString& text) { bpStatus->ShowStatusText(text); }
+
+void TfrmCorvaneMain::ShowProgress(int position, int maximum) {
+    bpStatus->ShowProgress(position, maximum);
+}
+
+void TfrmCorvaneMain::SetSecurityIcon(int value) { bpStatus->SetSecurityIcon(value); }
+
+void TfrmCorvaneMain::FocusTopPanel() { pnlTop->setFocus(); }
+
+void TfrmCorvaneMain::FocusAddressBox() { cbAddress->setFocus(); }
+
+void TfrmCorvaneMain::ShowSystemButtons() { pnlSystem->show(); }
+
+void TfrmCorvaneMain::UpdateSystemButtons() {
+    if (pnlSystem->isHidden())
+        return;
+    pnlSystem->setVisible(topMaximizedPage() != nullptr);
+}
+
+TfrmPage* TfrmCorvaneMain::topMaximizedPage() const {
+    const auto it = std::find_if(order_.begin(), order_.end(), [](const TfrmPage* p) {
+        return !p->IsPageMuted() && p->Maximized && !p->isMinimized();
+    });
+    return it == order_.end() ? nullptr : *it;
+}
+
+void TfrmCorvaneMain::ResetUserAction() { UserClicked = ContextMenuShown = false; }
+
+void TfrmCorvaneMain::CountBlockedPopup() { bpStatus->CountBlockedPopup(); }
+
+QSize TfrmCorvaneMain::MaximizedPageSize() const {
+    return pageArea->viewport()->size() - QSize(4, 4);
+}
+
+int TfrmCorvaneMain::TopPanelWidth() const { return pnlTop->width(); }
+
+int TfrmCorvaneMain::PageAreaHeight() const { return pageArea->height(); }
+
+void TfrmCorvaneMain::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    // Maximized pages follow the page area.
+    const QSize size = MaximizedPageSize();
+    for (TfrmPage* page : order_)
+        if (page->Maximized && !page->isMinimized())
+            page->resize(size);
+}
+
+TfrmPage* TfrmCorvaneMain::pageOf(const TTabButton* tab) const {
+    const auto it = std::find_if(order_.begin(), order_.end(),
+                                 [tab](const TfrmPage* p) { return p->Tab == tab; });
+    return it == order_.end() ? nullptr : *it;
+}
+
+void TfrmCorvaneMain::TabClick(TTabButton* tab) {
+    TfrmPage* page = pageOf(tab);
+    if (!page)
+        return;
+    if (CtrlHeld()) {
+        // Closed without being activated: the active page's tab stays down.
+        if (TfrmPage* active = Page(0))
+            active->Tab->setChecked(true);
+        page->PostClose();
+    } else if (page->isMinimized()) {
+        page->PostSysCommand(page->Maximized ? TfrmPage::SysCommand::Maximize
+                                             : TfrmPage::SysCommand::Restore);
+    } else {
+        page->BringToFront();
+    }
+}
+
+void TfrmCorvaneMain::TabDblClick(TTabButton* tab) {
+    if (TfrmPage* page = pageOf(tab); page && snapshot_.LDbClickClose)
+        page->PostClose();
+}
+
+void TfrmCorvaneMain::TabMiddleClick(TTabButton* tab) {
+    if (TfrmPage* page = pageOf(tab); page && snapshot_.MClickClose)
+        page->PostClose();
+}
+
+void TfrmCorvaneMain::TabRightClick(TTabButton* tab) {
+    const QPoint at = QCursor::pos();
+    TfrmPage* page = pageOf(tab);
+    if (!page)
+        return;
+    ContextPage = page;
+    const bool wasDown = tab->isChecked();
+    const bool wasPressed = tab->isDown();
+    if (!wasDown && !wasPressed)
+        tab->setDown(true);
+    TabContextMenu->exec(at);
+    if (ContextPage) {
+        if (wasDown) {
+            tab->setChecked(true);
+            ContextPage->BringToFront();
+        } else if (tab->isDown() != wasPressed) {
+            tab->setDown(wasPressed);
+        }
+    }
+    ContextPage = nullptr;
+}
+
+void TfrmCorvaneMain::actPreviousPageExecute() {
+    if (TTabButton* tab = bpTabs->previousTab())
+        if (TfrmPage* page = pageOf(tab))
+            page->BringToFront();
+}
+
+void TfrmCorvaneMain::actNextPageExecute() {
+    if (TTabButton* tab = bpTabs->nextTab())
+        if (TfrmPage* page = pageOf(tab))
+            page->BringToFront();
 }

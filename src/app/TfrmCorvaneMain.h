@@ -1,42 +1,128 @@
 #pragma once
 
+#include "app/SettingsSnapshot.h"
+#include "pages/PageHost.h"
+
 #include <QMainWindow>
 
+#include <functional>
+#include <vector>
+
 class QAction;
+class QComboBox;
 class QMdiArea;
+class QMenu;
 class SettingsStore;
+class StatusBar;
+class TTabButton;
+class TabStrip;
 class TfrmAbout;
 class TfrmPage;
+class WebBrowser;
 
-// The main window: the frame that holds every page window.
-class TfrmCorvaneMain : public QMainWindow {
+// The main window: the frame that holds every page window, the bars around them
+// and the state several parts share. It composes the parts and answers the pages.
+class TfrmCorvaneMain : public QMainWindow, public PageHost {
     Q_OBJECT
 
 public:
+    using BrowserFactory = std::function<WebBrowser*()>;
+
     // The splash, when given, is released once the start-up work has run.
-    TfrmCorvaneMain(const SettingsStore& settings, QString argument, TfrmAbout* splash);
+    TfrmCorvaneMain(const SettingsStore& settings, BrowserFactory makeBrowser, QString argument,
+                    TfrmAbout* splash);
     ~TfrmCorvaneMain() override;
 
-    // Restores the window's geometry from the settings; runs before the window shows.
+    // Restores geometry, fonts, flags and bars from the settings; runs before the window shows.
     void FormCreate();
+    // Reads the settings snapshot again and applies it to the commands and every page.
+    void ApplySettings();
 
-    // Opens an address, a local file or an Internet shortcut in a new page.
     void OpenAddressOrShortcut(const QString& text);
-    TfrmPage* NewPage();
-
     // A later start handed its argument over: come forward and open it.
     void WMCopyData(const QByteArray& message);
 
-    QMdiArea* pageArea() const { return mdiArea_; }
+    // Tab strip handlers.
+    void TabClick(TTabButton* tab);
+    void TabDblClick(TTabButton* tab);
+    void TabMiddleClick(TTabButton* tab);
+    void TabRightClick(TTabButton* tab);
+    void actPreviousPageExecute();
+    void actNextPageExecute();
+
+    TfrmPage* ContextPage = nullptr;
+    DownloadOptions pageDownloadOptions;
+    bool UserClicked = false;
+    bool ContextMenuShown = false;
+    bool AddressTypingFlag = false;
+    bool ClosingAllFlag = false;
+    bool IsMaximized = false;
 
     QAction* actAbout;
+    QAction* actStopPopup;
+    QAction* actNewBlank;
+    QAction* actNewCurrent;
+    QAction* actNewHomepage;
+    QMenu* TabContextMenu;
+
+    TabStrip* bpTabs;
+    StatusBar* bpStatus;
+    QComboBox* cbAddress;
+    QWidget* pnlTop;
+    QWidget* pnlSystem;
+    QMdiArea* pageArea;
+
+    // PageHost
+    SettingsSnapshot& Snapshot() override { return snapshot_; }
+    const SettingsStore& Settings() const override { return settings_; }
+    DownloadOptions PageDownloadOptions() const override { return pageDownloadOptions; }
+    bool ClosingAll() const override { return ClosingAllFlag; }
+    void SetClosingAll(bool closing) override { ClosingAllFlag = closing; }
+    bool AddressTyping() const override { return AddressTypingFlag; }
+    int PageCount() const override { return int(order_.size()); }
+    TfrmPage* Page(int index) const override;
+    bool IsActivePage(const TfrmPage* page) const override;
+    TfrmPage* NewPage(bool asPopup, bool foreground) override;
+    void PageActivated(TfrmPage* page) override;
+    void PageClosing(TfrmPage* page) override;
+    TabStrip& Tabs() override { return *bpTabs; }
+    void ArrangeTabs() override;
+    void ShowCaption(const QString& pageCaption) override;
+    void ShowAddress(const QString& address) override;
+    void ShowStatusText(const QString& text) override;
+    void ShowProgress(int position, int maximum) override;
+    void SetSecurityIcon(int value) override;
+    void FocusTopPanel() override;
+    void FocusAddressBox() override;
+    void ShowSystemButtons() override;
+    void UpdateSystemButtons() override;
+    bool UserActed() const override { return UserClicked || ContextMenuShown; }
+    void ResetUserAction() override;
+    void SetContextMenuShown() override { ContextMenuShown = true; }
+    void CountBlockedPopup() override;
+    QSize MaximizedPageSize() const override;
+    int TopPanelWidth() const override;
+    int PageAreaHeight() const override;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void thdInitUIExecute();
     void thdInitUITerminate();
-    void showPageCaption(const QString& caption);
+    void createCommands();
+    void createTabContextMenu();
+    TfrmPage* pageOf(const TTabButton* tab) const;
+    TfrmPage* topMaximizedPage() const;
 
     const SettingsStore& settings_;
+    BrowserFactory makeBrowser_;
     QString argument_;
     TfrmAbout* splash_;
-    QMdiArea* mdiArea_;
+    SettingsSnapshot snapshot_;
+    std::vector<TfrmPage*> order_; // child-window order, the active page first
 };
+
+// Draws a command's menu entries bold, as its Default property says.
+void SetDefault(QAction* action, bool isDefault);
+bool IsDefault(const QAction* action);

@@ -1,6 +1,7 @@
 #include "app/SettingsStore.h"
 
 #include "platform/ProgramError.h"
+#include "support/ScriptedMessages.h"
 #include "support/TempEnvironment.h"
 
 #include <QFile>
@@ -67,11 +68,17 @@ TEST_F(SettingsStoreTest, WritesReplaceEarlierValues) {
 }
 
 TEST_F(SettingsStoreTest, ARefusedWriteReportsThePath) {
+    ScriptedMessages messages;
     writeFile(store.path(), "[Corvane Settings]\r\nMaximized=yes\r\n");
     QFile::setPermissions(store.path(), QFile::ReadOwner);
     EXPECT_TRUE(store.ReadFlag(Setting::Maximized));
+    EXPECT_TRUE(messages.errors.isEmpty());
+    // Missing keys read as their defaults; the failure is reported once.
+    EXPECT_TRUE(store.ReadFlag(Setting::AddressBar));
+    EXPECT_EQ(store.ReadInteger(Setting::ActionWhenExit), 0);
+    EXPECT_EQ(messages.errors, QStringList({"Unable to write to " + store.path()}));
     try {
-        store.ReadFlag(Setting::Linksbar);
+        store.WriteFlag(Setting::Maximized, false);
         FAIL() << "no error raised";
     } catch (const ProgramError& error) {
         EXPECT_EQ(error.message(), "Unable to write to " + store.path());
