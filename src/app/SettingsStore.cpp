@@ -160,11 +160,16 @@ void SettingsStore::WriteFlag(Setting key, bool flag) const {
     WriteSetting(key, SettingYesNo(flag));
 }
 
-int SettingsStore::ReadInteger(Setting key) const {
+int SettingsStore::ReadInteger(Setting key, QString* invalidText) const {
     Q_ASSERT(definition(key).kind == Kind::Integer);
     bool ok = false;
-    const int value = ReadSetting(key).toInt(&ok, 10);
-    return ok ? value : defaultValue(key).toInt();
+    const QString text = ReadSetting(key);
+    const int value = text.toInt(&ok, 10);
+    if (ok)
+        return value;
+    if (invalidText)
+        *invalidText = text;
+    return defaultValue(key).toInt();
 }
 
 void SettingsStore::WriteInteger(Setting key, int value) const {

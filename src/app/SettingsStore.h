@@ -80,8 +80,9 @@ public:
     // On only when the stored text is exactly "yes".
     bool ReadFlag(Setting key) const;
     void WriteFlag(Setting key, bool flag) const;
-    // Text that is no whole number gives the key's default.
-    int ReadInteger(Setting key) const;
+    // Text that is no whole number gives the key's default, and is handed back
+    // through invalidText when asked for.
+    int ReadInteger(Setting key, QString* invalidText = nullptr) const;
     void WriteInteger(Setting key, int value) const;
 
 private:

@@ -181,10 +181,19 @@ void TfrmCorvaneMain::createTabContextMenu() {
 }
 
 void TfrmCorvaneMain::FormCreate() {
-    const int left = settings_.ReadInteger(Setting::Left);
-    const int top = settings_.ReadInteger(Setting::Top);
-    const int height = settings_.ReadInteger(Setting::Height);
-    const int width = settings_.ReadInteger(Setting::Width);
+    // A stored size that is no whole number is reported, and its default used.
+    auto geometry = [this](Setting key) {
+        QString invalid;
+        const int value = settings_.ReadInteger(key, &invalid);
+        if (!invalid.isNull())
+            MessageBoxes::current().reportError(
+                QStringLiteral("'%1' is not a valid integer value").arg(invalid));
+        return value;
+    };
+    const int left = geometry(Setting::Left);
+    const int top = geometry(Setting::Top);
+    const int height = geometry(Setting::Height);
+    const int width = geometry(Setting::Width);
     resize(width, height);
     move(left, top);
     IsMaximized = false;
