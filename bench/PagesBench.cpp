@@ -57,20 +57,24 @@ int main(int argc, char** argv) {
         report("ArrangeTabs, 500 tabs", medianMicros(200, [&] { strip.ArrangeTabs(); }), 1000);
     }
 
-    TfrmCorvaneMain main(store, [] { return new FakeWebBrowser; }, QString(), nullptr);
+    TfrmCorvaneMain main(
+        store, [] { return new FakeWebBrowser; }, QString(), nullptr);
     main.FormCreate();
     main.show();
     QCoreApplication::processEvents();
     for (int i = 0; i < 20; ++i)
         main.NewPage(false, true)->NavigatePage(QStringLiteral("http://example.test/%1").arg(i));
     int next = 0;
-    report("Activating a page (20 open)", medianMicros(200, [&] {
-               main.Page(main.PageCount() - 1 - (next++ % 3))->FormActivate();
-           }),
-           2000);
-    report("NewPage + NavigatePage (20 open, and growing)", medianMicros(100, [&] {
-               main.NewPage(false, true)->NavigatePage(QStringLiteral("http://example.test/"));
-           }),
+    report(
+        "Activating a page (20 open)",
+        medianMicros(200, [&] { main.Page(main.PageCount() - 1 - (next++ % 3))->FormActivate(); }),
+        2000);
+    report("NewPage + NavigatePage (20 open, and growing)",
+           medianMicros(
+               100,
+               [&] {
+                   main.NewPage(false, true)->NavigatePage(QStringLiteral("http://example.test/"));
+               }),
            5000);
     return 0;
 }

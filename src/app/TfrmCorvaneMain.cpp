@@ -33,7 +33,9 @@
 namespace {
 
 // The state of the keys as of the event being handled.
-bool CtrlHeld() { return QGuiApplication::keyboardModifiers() & Qt::ControlModifier; }
+bool CtrlHeld() {
+    return QGuiApplication::keyboardModifiers() & Qt::ControlModifier;
+}
 
 } // namespace
 
@@ -43,7 +45,9 @@ void SetDefault(QAction* action, bool isDefault) {
     action->setFont(font);
 }
 
-bool IsDefault(const QAction* action) { return action->font().bold(); }
+bool IsDefault(const QAction* action) {
+    return action->font().bold();
+}
 
 TfrmCorvaneMain::TfrmCorvaneMain(const SettingsStore& settings, BrowserFactory makeBrowser,
                                  QString argument, TfrmAbout* splash)
@@ -165,9 +169,8 @@ void TfrmCorvaneMain::createTabContextMenu() {
                 run(ContextPage);
         });
     };
-    add(QStringLiteral("&副本"), [this](TfrmPage* page) {
-        NewPage(false, true)->NavigatePage(page->Address);
-    });
+    add(QStringLiteral("&副本"),
+        [this](TfrmPage* page) { NewPage(false, true)->NavigatePage(page->Address); });
     add(QStringLiteral("刷新(&E)"), [](TfrmPage* page) { page->WB().Refresh(); });
     TabContextMenu->addSeparator();
     add(QStringLiteral("恢复(&R)"),
@@ -185,9 +188,12 @@ void TfrmCorvaneMain::FormCreate() {
     auto geometry = [this](Setting key) {
         QString invalid;
         const int value = settings_.ReadInteger(key, &invalid);
+        // A huge value is shown cut, so the box stays readable.
         if (!invalid.isNull())
             MessageBoxes::current().reportError(
-                QStringLiteral("'%1' is not a valid integer value").arg(invalid));
+                QStringLiteral("'%1' is not a valid integer value")
+                    .arg(invalid.size() > 64 ? invalid.left(64) + QStringLiteral("...")
+                                             : invalid));
         return value;
     };
     const int left = geometry(Setting::Left);
@@ -391,28 +397,42 @@ void TfrmCorvaneMain::PageClosing(TfrmPage* page) {
         ContextPage = nullptr;
 }
 
-void TfrmCorvaneMain::ArrangeTabs() { bpTabs->ArrangeTabs(); }
+void TfrmCorvaneMain::ArrangeTabs() {
+    bpTabs->ArrangeTabs();
+}
 
 void TfrmCorvaneMain::ShowCaption(const QString& pageCaption) {
     setWindowTitle(pageCaption.isNull() ? ApplicationTitle()
                                         : pageCaption + QStringLiteral(" - ") + ApplicationTitle());
 }
 
-void TfrmCorvaneMain::ShowAddress(const QString& address) { cbAddress->setEditText(address); }
+void TfrmCorvaneMain::ShowAddress(const QString& address) {
+    cbAddress->setEditText(address);
+}
 
-void TfrmCorvaneMain::ShowStatusText(const QString& text) { bpStatus->ShowStatusText(text); }
+void TfrmCorvaneMain::ShowStatusText(const QString& text) {
+    bpStatus->ShowStatusText(text);
+}
 
 void TfrmCorvaneMain::ShowProgress(int position, int maximum) {
     bpStatus->ShowProgress(position, maximum);
 }
 
-void TfrmCorvaneMain::SetSecurityIcon(int value) { bpStatus->SetSecurityIcon(value); }
+void TfrmCorvaneMain::SetSecurityIcon(int value) {
+    bpStatus->SetSecurityIcon(value);
+}
 
-void TfrmCorvaneMain::FocusTopPanel() { pnlTop->setFocus(); }
+void TfrmCorvaneMain::FocusTopPanel() {
+    pnlTop->setFocus();
+}
 
-void TfrmCorvaneMain::FocusAddressBox() { cbAddress->setFocus(); }
+void TfrmCorvaneMain::FocusAddressBox() {
+    cbAddress->setFocus();
+}
 
-void TfrmCorvaneMain::ShowSystemButtons() { pnlSystem->show(); }
+void TfrmCorvaneMain::ShowSystemButtons() {
+    pnlSystem->show();
+}
 
 void TfrmCorvaneMain::UpdateSystemButtons() {
     if (pnlSystem->isHidden())
@@ -427,17 +447,25 @@ TfrmPage* TfrmCorvaneMain::topMaximizedPage() const {
     return it == order_.end() ? nullptr : *it;
 }
 
-void TfrmCorvaneMain::ResetUserAction() { UserClicked = ContextMenuShown = false; }
+void TfrmCorvaneMain::ResetUserAction() {
+    UserClicked = ContextMenuShown = false;
+}
 
-void TfrmCorvaneMain::CountBlockedPopup() { bpStatus->CountBlockedPopup(); }
+void TfrmCorvaneMain::CountBlockedPopup() {
+    bpStatus->CountBlockedPopup();
+}
 
 QSize TfrmCorvaneMain::MaximizedPageSize() const {
     return pageArea->viewport()->size() - QSize(4, 4);
 }
 
-int TfrmCorvaneMain::TopPanelWidth() const { return pnlTop->width(); }
+int TfrmCorvaneMain::TopPanelWidth() const {
+    return pnlTop->width();
+}
 
-int TfrmCorvaneMain::PageAreaHeight() const { return pageArea->height(); }
+int TfrmCorvaneMain::PageAreaHeight() const {
+    return pageArea->height();
+}
 
 void TfrmCorvaneMain::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);

@@ -11,6 +11,8 @@
 #include <QWebEngineLoadingInfo>
 #include <QWebEngineNewWindowRequest>
 #include <QWebEnginePage>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
 #include <QWebEngineSettings>
 #include <QWebEngineUrlRequestInterceptor>
 #include <QWebEngineView>
@@ -33,11 +35,54 @@ private:
     QtWebBrowser& browser_;
 };
 
+namespace {
+
+// Scripts that move or size their window report the values they asked for, as
+// they gave them: the engine would clamp them, and it lets only windows that a
+// script opened move at all.
+const QString GeometryMark = QStringLiteral("\u0001corvane-window:");
+
+const char* const GeometryScript = R"(
+(function () {
+    const ask = (what, a, b) =>
+        console.info('\x01corvane-window:' + what + ':' + Math.round(a) + ':' + Math.round(b));
+    window.resizeTo = (w, h) => ask('size', w, h);
+    window.resizeBy = (dw, dh) => ask('size', window.outerWidth + dw, window.outerHeight + dh);
+    window.moveTo = (x, y) => ask('move', x, y);
+    window.moveBy = (dx, dy) => ask('move', window.screenX + dx, window.screenY + dy);
+})();
+)";
+
+} // namespace
+
 class QtWebBrowser::Page : public QWebEnginePage {
 public:
-    explicit Page(QtWebBrowser& browser) : QWebEnginePage(EngineProfile()), browser_(browser) {}
+    explicit Page(QtWebBrowser& browser) : QWebEnginePage(EngineProfile()), browser_(browser) {
+        QWebEngineScript geometry;
+        geometry.setName(QStringLiteral("corvane-window-geometry"));
+        geometry.setSourceCode(QString::fromLatin1(GeometryScript));
+        geometry.setInjectionPoint(QWebEngineScript::DocumentCreation);
+        geometry.setWorldId(QWebEngineScript::MainWorld);
+        geometry.setRunsOnSubFrames(false);
+        scripts().insert(geometry);
+    }
 
 protected:
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message,
+                                  int line, const QString& source) override {
+        if (!message.startsWith(GeometryMark)) {
+            QWebEnginePage::javaScriptConsoleMessage(level, message, line, source);
+            return;
+        }
+        const QStringList parts = message.mid(GeometryMark.size()).split(':');
+        bool okA = false;
+        bool okB = false;
+        const int a = parts.value(1).toInt(&okA);
+        const int b = parts.value(2).toInt(&okB);
+        if (parts.size() == 3 && okA && okB)
+            browser_.scriptGeometry(parts[0] == QStringLiteral("size"), a, b);
+    }
+
     bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override {
         if (!isMainFrame)
             return true;
@@ -96,11 +141,10 @@ void QtWebBrowser::connectPage() {
     connect(page, &QWebEnginePage::certificateError, this,
             [this](const QWebEngineCertificateError&) {
                 certificateError_ = true;
-                // A typed address shows before the error arrives.
+                // A typed address may have shown, and its lock been given, before.
                 if (hasDocument_)
                     emit SetSecureLockIcon(lockState(page_->url()));
             });
-    connect(page, &QWebEnginePage::geometryChangeRequested, this, &QtWebBrowser::scriptGeometry);
     connect(page, &QWebEnginePage::windowCloseRequested, this, [this] {
         // The page window decides and closes itself; the engine waits for nothing.
         bool cancel = false;
@@ -113,11 +157,7 @@ void QtWebBrowser::connectPage() {
                 auto* target = dynamic_cast<QtWebBrowser*>(ask.target);
                 if (ask.cancel || !target)
                     return;
-                // openIn reports the geometry to the new page itself; the new
-                // window takes it from here instead, unfiltered.
-                target->adopting_ = true;
                 request.openIn(target->page_.get());
-                target->adopting_ = false;
                 target->newWindowGeometry(request.requestedGeometry());
             });
     // Quit, CloseQuery and WindowSetResizable have no engine counterpart: never raised.
@@ -144,6 +184,8 @@ void QtWebBrowser::loadingChanged(const QWebEngineLoadingInfo& info) {
     if (std::exchange(inRefusedLoad_, false))
         return;
     busy_ = false;
+    // The end of a download, as -1: the gauge empties and the tab shows the load as done.
+    emit ProgressChange(-1, 100);
     emit DownloadComplete();
     emit DocumentComplete();
     reportCommandStates();
@@ -169,21 +211,14 @@ int QtWebBrowser::lockState(const QUrl& url) const {
     return SecureLock::Unsecure;
 }
 
-void QtWebBrowser::scriptGeometry(const QRect& requested) {
-    if (adopting_ || !view_)
-        return;
-    // The engine measures the top-level window with its frame and sends all four
-    // values; only what differs is asked for, so that resizeTo does not also move
-    // the window nor moveTo resize it.
-    const QRect current = view_->window()->frameGeometry();
-    if (requested.x() != current.x())
-        emit WindowSetLeft(requested.x());
-    if (requested.y() != current.y())
-        emit WindowSetTop(requested.y());
-    if (requested.width() != current.width())
-        emit WindowSetWidth(requested.width());
-    if (requested.height() != current.height())
-        emit WindowSetHeight(requested.height());
+void QtWebBrowser::scriptGeometry(bool size, int a, int b) {
+    if (size) {
+        emit WindowSetWidth(a);
+        emit WindowSetHeight(b);
+    } else {
+        emit WindowSetLeft(a);
+        emit WindowSetTop(b);
+    }
 }
 
 void QtWebBrowser::newWindowGeometry(const QRect& requested) {

@@ -56,7 +56,8 @@ private:
     void committed(const QUrl& url);
     void reportCommandStates();
     int lockState(const QUrl& url) const;
-    void scriptGeometry(const QRect& requested);
+    // A script asked for its window's size (or else its position).
+    void scriptGeometry(bool size, int a, int b);
     void newWindowGeometry(const QRect& requested);
 
     // Declared in this order so the page goes before the filter it uses.
@@ -68,7 +69,6 @@ private:
     bool busy_ = false;
     bool hasDocument_ = false;
     bool certificateError_ = false; // for the current main-frame navigation
-    bool adopting_ = false;         // while this browser takes a new window's page
     QUrl refused_;                  // the main-frame navigation just refused
     bool inRefusedLoad_ = false;
 };

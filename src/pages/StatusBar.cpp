@@ -67,7 +67,9 @@ StatusBar::StatusBar(QWidget* parent)
     SetSecurityIcon(-1);
 }
 
-void StatusBar::ShowStatusText(const QString& text) { fpStatusText_->setText(text); }
+void StatusBar::ShowStatusText(const QString& text) {
+    fpStatusText_->setText(text);
+}
 
 void StatusBar::ShowProgress(int position, int maximum) {
     if (maximum > 0)
@@ -99,13 +101,21 @@ void StatusBar::CountBlockedPopup() {
     fpStopper_->setText(QString::number(fpStopper_->text().trimmed().toLongLong() + 1) + ' ');
 }
 
-QString StatusBar::statusText() const { return fpStatusText_->text(); }
+QString StatusBar::statusText() const {
+    return fpStatusText_->text();
+}
 
-int StatusBar::gaugePosition() const { return WBGauge_->value(); }
+int StatusBar::gaugePosition() const {
+    return WBGauge_->value();
+}
 
-int StatusBar::gaugeMaximum() const { return WBGauge_->maximum(); }
+int StatusBar::gaugeMaximum() const {
+    return WBGauge_->maximum();
+}
 
-QString StatusBar::blockedCount() const { return fpStopper_->text(); }
+QString StatusBar::blockedCount() const {
+    return fpStopper_->text();
+}
 
 QString StatusBar::lockHint() const {
     if (!ImgSecure_->isHidden())

@@ -87,9 +87,13 @@ TTabButton* TabStrip::downTab() const {
     return it == tabs_.end() ? nullptr : *it;
 }
 
-TTabButton* TabStrip::previousTab() const { return neighbour(-1); }
+TTabButton* TabStrip::previousTab() const {
+    return neighbour(-1);
+}
 
-TTabButton* TabStrip::nextTab() const { return neighbour(+1); }
+TTabButton* TabStrip::nextTab() const {
+    return neighbour(+1);
+}
 
 TTabButton* TabStrip::neighbour(int step) const {
     const auto it = std::find(tabs_.begin(), tabs_.end(), downTab());

@@ -126,9 +126,13 @@ void TfrmPage::SetPageAddress(const QString& address) {
         host_.ShowAddress(address.isEmpty() ? QStringLiteral("about:blank") : address);
 }
 
-bool TfrmPage::IsPageMuted() const { return Closing || host_.ClosingAll(); }
+bool TfrmPage::IsPageMuted() const {
+    return Closing || host_.ClosingAll();
+}
 
-void TfrmPage::SetPageClosing(bool closing) { Closing = closing; }
+void TfrmPage::SetPageClosing(bool closing) {
+    Closing = closing;
+}
 
 void TfrmPage::SetTabIcon(int index) {
     if (index == TabIcon)
@@ -199,8 +203,8 @@ void TfrmPage::WMSysCommand(SysCommand command) {
 }
 
 void TfrmPage::PostSysCommand(SysCommand command) {
-    QMetaObject::invokeMethod(this, [this, command] { WMSysCommand(command); },
-                              Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, command] { WMSysCommand(command); }, Qt::QueuedConnection);
 }
 
 void TfrmPage::PostClose() {
@@ -445,7 +449,9 @@ void TfrmPage::WBWindowSetResizable(bool resizable) {
     setFramed(true);
 }
 
-void TfrmPage::WBShowContextMenu() { host_.SetContextMenuShown(); }
+void TfrmPage::WBShowContextMenu() {
+    host_.SetContextMenuShown();
+}
 
 void TfrmPage::WBSetSecureLockIcon(int value) {
     host_.SetSecurityIcon(value);

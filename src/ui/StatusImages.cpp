@@ -31,9 +31,13 @@ QPixmap padlock(bool closed) {
 
 } // namespace
 
-QPixmap SecureImage() { return padlock(true); }
+QPixmap SecureImage() {
+    return padlock(true);
+}
 
-QPixmap UnSecureImage() { return padlock(false); }
+QPixmap UnSecureImage() {
+    return padlock(false);
+}
 
 QPixmap StopperImage() {
     QPixmap pixmap(20, 16);

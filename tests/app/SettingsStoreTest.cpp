@@ -43,9 +43,9 @@ TEST_F(SettingsStoreTest, StoredTextsReadAsTheKindsSay) {
         int integer; // for the integer key DefaultNewPage, default 1
     };
     const Case cases[] = {
-        {"yes", true, 1},  {"", false, 1},      {"Yes", false, 1}, {"YES", false, 1},
-        {"1", false, 1},   {"\xB7\xF1", false, 1}, {"no", false, 1}, {"7", false, 7},
-        {"-3", false, -3}, {"12abc", false, 1}, {"99999999999", false, 1},
+        {"yes", true, 1},  {"", false, 1},         {"Yes", false, 1},         {"YES", false, 1},
+        {"1", false, 1},   {"\xB7\xF1", false, 1}, {"no", false, 1},          {"7", false, 7},
+        {"-3", false, -3}, {"12abc", false, 1},    {"99999999999", false, 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.stored.toStdString());

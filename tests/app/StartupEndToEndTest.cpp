@@ -79,7 +79,12 @@ TEST_F(StartupEndToEnd, StartsWithADamagedSettingsFile) {
     EXPECT_EQ(ini.value("Corvane Settings", "Maximized"), "yes");
     EXPECT_TRUE(ini.value("Corvane Settings", "Top").has_value());
     EXPECT_EQ(ini.value("Other", "kept"), QStringLiteral("否"));
-    EXPECT_FALSE(QFile::exists(env.path("messages.log")));
+    // The two sizes that are no whole numbers were reported, the long one cut.
+    const QList<QByteArray> log = readFile(env.path("messages.log")).split('\n');
+    ASSERT_EQ(log.size(), 3);
+    EXPECT_EQ(log[0], "error: '" + QByteArray(64, '7') + "...' is not a valid integer value");
+    EXPECT_TRUE(log[1].startsWith("error: '\xEF\xBF\xBD")) << log[1].toStdString();
+    EXPECT_TRUE(log[1].endsWith("' is not a valid integer value"));
 }
 
 TEST_F(StartupEndToEnd, AReadOnlySettingsFileIsReportedAndTheProgramRunsOn) {

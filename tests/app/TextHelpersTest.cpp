@@ -31,8 +31,8 @@ TEST(TextHelpers, RemoveAll) {
         QString text, part, result;
     };
     const Case cases[] = {
-        {"aabb", "ab", ""},   {"&File", "&", "File"}, {"a&&b", "&", "ab"},
-        {"abc", "x", "abc"},  {"abc", "", "abc"},     {"xaxbx", "x", "ab"},
+        {"aabb", "ab", ""},  {"&File", "&", "File"}, {"a&&b", "&", "ab"},
+        {"abc", "x", "abc"}, {"abc", "", "abc"},     {"xaxbx", "x", "ab"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(RemoveAll(c.text, c.part), c.result) << c.text.toStdString();
@@ -40,5 +40,6 @@ TEST(TextHelpers, RemoveAll) {
 
 TEST(TextHelpers, StripFileNameChars) {
     EXPECT_EQ(StripFileNameChars(R"(a\b/c:d*e?f"g<h>i|j)"), "abcdefghij");
-    EXPECT_EQ(StripFileNameChars(QStringLiteral(" 新闻 - 首页. ")), QStringLiteral(" 新闻 - 首页. "));
+    EXPECT_EQ(StripFileNameChars(QStringLiteral(" 新闻 - 首页. ")),
+              QStringLiteral(" 新闻 - 首页. "));
 }

@@ -23,7 +23,7 @@ TEST_F(PageWindow, TabImagesFollowTheLoad) {
         int progress, max, image, percent;
     };
     const Case cases[] = {
-        {50, 100, 5, 50}, {100, 100, 0, 100}, {0, 100, 9, 0}, {5, 0, 0, 0},  {1, 100, 1, 1},
+        {50, 100, 5, 50}, {100, 100, 0, 100}, {0, 100, 9, 0},   {5, 0, 0, 0},  {1, 100, 1, 1},
         {12, 100, 1, 12}, {13, 100, 2, 13},   {99, 100, 8, 99}, {3, 8, 4, 37}, {200, 100, 0, 200},
     };
     TfrmPage* page = open("http://example.test/");

@@ -63,7 +63,9 @@ struct SideButton {
     bool (TTabButton::*pressed)() const;
 };
 
-void PrintTo(const SideButton& button, std::ostream* os) { *os << button.name; }
+void PrintTo(const SideButton& button, std::ostream* os) {
+    *os << button.name;
+}
 
 class TTabButtonSideClick : public TTabButtonStrip,
                             public ::testing::WithParamInterface<SideButton> {

@@ -4,7 +4,8 @@
 
 TEST(Ansi, EncodesGbkBytes) {
     EXPECT_EQ(Ansi::encode(QStringLiteral("否")), QByteArray("\xB7\xF1"));
-    EXPECT_EQ(Ansi::encode(QStringLiteral("a否b")), QByteArray("a\xB7\xF1" "b"));
+    EXPECT_EQ(Ansi::encode(QStringLiteral("a否b")), QByteArray("a\xB7\xF1"
+                                                               "b"));
     EXPECT_EQ(Ansi::decode("\xB7\xF1"), QStringLiteral("否"));
 }
 

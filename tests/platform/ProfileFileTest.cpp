@@ -49,8 +49,8 @@ TEST_F(ProfileFileTest, WritesKeepEveryOtherLineByteForByte) {
 TEST_F(ProfileFileTest, CreatesTheFileOnFirstWriteInGbk) {
     ASSERT_FALSE(QFile::exists(path));
     EXPECT_EQ(ini.readString("S", "k", "fallback"), "fallback");
-    ASSERT_TRUE(ini.writeString(QStringLiteral("设置"), QStringLiteral("名字"),
-                                QStringLiteral("中文")));
+    ASSERT_TRUE(
+        ini.writeString(QStringLiteral("设置"), QStringLiteral("名字"), QStringLiteral("中文")));
     EXPECT_EQ(readFile(path), "[\xC9\xE8\xD6\xC3]\r\n\xC3\xFB\xD7\xD6=\xD6\xD0\xCE\xC4\r\n");
     EXPECT_EQ(ini.value(QStringLiteral("设置"), QStringLiteral("名字")), QStringLiteral("中文"));
 }
@@ -71,7 +71,8 @@ TEST_F(ProfileFileTest, ReadsWhatItCanFromDamagedFiles) {
     };
     const Case cases[] = {
         {"binary garbage", QByteArray("\x00\x01\xFE\xFF[\x80]\n\x00=\x01", 12), std::nullopt},
-        {"invalid GB18030 value", QByteArray("[S]\nk=\x81\x20ok\n"), QString(QChar(0xFFFD)) + " ok"},
+        {"invalid GB18030 value", QByteArray("[S]\nk=\x81\x20ok\n"),
+         QString(QChar(0xFFFD)) + " ok"},
         {"section without bracket", "[S\nk=v\n", "v"},
         {"lines without =", "[S]\njunk\nk=v\nmore junk", "v"},
         {"value holding =", "[S]\nk=a=b\n", "a=b"},

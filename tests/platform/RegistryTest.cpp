@@ -1,18 +1,13 @@
 #include "platform/Registry.h"
 
 #include "platform/Ansi.h"
-
+#include "support/QtPrinters.h"
 #include "support/TempEnvironment.h"
 
 #include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
-
-// Readable failure messages; internal, so no other test file can clash with it.
-static void PrintTo(const QString& text, std::ostream* out) {
-    *out << text.toStdString();
-}
 
 namespace {
 

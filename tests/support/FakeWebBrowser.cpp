@@ -1,8 +1,11 @@
 #include "support/FakeWebBrowser.h"
 
-FakeWebBrowser::FakeWebBrowser() : widget_(new QWidget) {}
+FakeWebBrowser::FakeWebBrowser() : widget_(new QWidget) {
+}
 
-FakeWebBrowser::~FakeWebBrowser() { delete widget_; }
+FakeWebBrowser::~FakeWebBrowser() {
+    delete widget_;
+}
 
 void FakeWebBrowser::Navigate(const QString& address) {
     bool cancel = false;

@@ -29,9 +29,9 @@ void LoopbackHttpServer::serve(QTcpSocket* socket) {
     if (path != QStringLiteral("/favicon.ico"))
         requests_ << path;
     const QByteArray escaped = path.toHtmlEscaped().toUtf8();
-    const QByteArray body = pages_.value(path, "<html><head><title>" + escaped +
-                                                   "</title></head><body>" + escaped +
-                                                   "</body></html>");
+    const QByteArray body =
+        pages_.value(path, "<html><head><title>" + escaped + "</title></head><body>" + escaped +
+                               "</body></html>");
     socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/html; charset=utf-8\r\n"
                   "Connection: close\r\nContent-Length: " +
                   QByteArray::number(body.size()) + "\r\n\r\n" + body);

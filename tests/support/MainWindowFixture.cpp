@@ -13,14 +13,15 @@ QByteArray MainWindowFixture::defaultSettings() {
 
 void MainWindowFixture::start(const QByteArray& settings, const QString& argument) {
     writeFile(store.path(), "[Corvane Settings]\r\n" + settings);
-    main = std::make_unique<TfrmCorvaneMain>(
-        store, [] { return new FakeWebBrowser; }, argument, nullptr);
+    main = std::make_unique<TfrmCorvaneMain>(store, makeBrowser, argument, nullptr);
     main->FormCreate();
     main->show();
     ASSERT_TRUE(waitFor([this] { return setting("ProperlyClosed") == QStringLiteral("否"); }));
 }
 
-void MainWindowFixture::TearDown() { main.reset(); }
+void MainWindowFixture::TearDown() {
+    main.reset();
+}
 
 TfrmPage* MainWindowFixture::open(const QString& address) {
     TfrmPage* page = main->NewPage(false, true);

@@ -29,6 +29,7 @@ protected:
     // Waits until the page window is gone.
     bool closed(TfrmPage* page) const;
 
+    TfrmCorvaneMain::BrowserFactory makeBrowser = [] { return new FakeWebBrowser; };
     TempEnvironment env;
     ScriptedMessages messages;
     SettingsStore store{env.programFolder(), QSize(1280, 800)};

@@ -4,13 +4,19 @@ ScriptedMessages::ScriptedMessages(QList<bool> answers) : answers_(std::move(ans
     MessageBoxes::install(this);
 }
 
-ScriptedMessages::~ScriptedMessages() { MessageBoxes::install(nullptr); }
+ScriptedMessages::~ScriptedMessages() {
+    MessageBoxes::install(nullptr);
+}
 
 bool ScriptedMessages::ask(const QString& text) {
     questions << text;
     return !answers_.isEmpty() && answers_.takeFirst();
 }
 
-void ScriptedMessages::inform(const QString& text) { notices << text; }
+void ScriptedMessages::inform(const QString& text) {
+    notices << text;
+}
 
-void ScriptedMessages::reportError(const QString& text) { errors << text; }
+void ScriptedMessages::reportError(const QString& text) {
+    errors << text;
+}
