@@ -6,10 +6,26 @@
 CorvaneApplication::CorvaneApplication(int& argc, char** argv) : QApplication(argc, argv) {
 }
 
+namespace {
+
+CorvaneApplication::EventHook eventHook;
+
+} // namespace
+
 bool CorvaneApplication::notify(QObject* receiver, QEvent* event) {
     bool handled = false;
-    ReportingErrors([&] { handled = QApplication::notify(receiver, event); });
+    ReportingErrors([&] {
+        // Here an event is seen once; it then travels up its receiver's parents.
+        if (eventHook && eventHook(receiver, event))
+            handled = true;
+        else
+            handled = QApplication::notify(receiver, event);
+    });
     return handled;
+}
+
+void CorvaneApplication::SetEventHook(EventHook hook) {
+    eventHook = std::move(hook);
 }
 
 void CorvaneApplication::ReportingErrors(const std::function<void()>& work) {

@@ -16,4 +16,9 @@ public:
 
     // Runs the work the same way outside event delivery (start-up steps).
     static void ReportingErrors(const std::function<void()>& work);
+
+    // The one hook that sees every event once, before it is delivered, and may drop
+    // it by returning true; an empty function removes it.
+    using EventHook = std::function<bool(QObject* receiver, QEvent* event)>;
+    static void SetEventHook(EventHook hook);
 };

@@ -3,6 +3,9 @@
 #include "app/CommandLineArgument.h"
 #include "app/CorvaneApplication.h"
 #include "app/SettingsStore.h"
+#include "commands/ActionManager.h"
+#include "commands/Commands.h"
+#include "commands/MainBars.h"
 #include "pages/StatusBar.h"
 #include "pages/TTabButton.h"
 #include "pages/TabStrip.h"
@@ -18,12 +21,14 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
+#include <QToolBar>
 #include <QToolButton>
 #include <QToolTip>
 #include <QVBoxLayout>
@@ -39,16 +44,6 @@ bool CtrlHeld() {
 
 } // namespace
 
-void SetDefault(QAction* action, bool isDefault) {
-    QFont font = action->font();
-    font.setBold(isDefault);
-    action->setFont(font);
-}
-
-bool IsDefault(const QAction* action) {
-    return action->font().bold();
-}
-
 TfrmCorvaneMain::TfrmCorvaneMain(const SettingsStore& settings, BrowserFactory makeBrowser,
                                  QString argument, TfrmAbout* splash)
     : settings_(settings), makeBrowser_(std::move(makeBrowser)), argument_(std::move(argument)),
@@ -61,18 +56,40 @@ TfrmCorvaneMain::TfrmCorvaneMain(const SettingsStore& settings, BrowserFactory m
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
 
+    commands = new Commands(this);
+    amMain = new ActionManager(this);
+
     pnlTop = new QWidget;
     pnlTop->setObjectName(QStringLiteral("pnlTop"));
     pnlTop->setFocusPolicy(Qt::StrongFocus);
-    auto* top = new QHBoxLayout(pnlTop);
-    top->setContentsMargins(4, 2, 4, 2);
-    auto* addressLabel = new QLabel(QStringLiteral("地址"));
-    cbAddress = new QComboBox;
-    cbAddress->setObjectName(QStringLiteral("cbAddress"));
-    cbAddress->setEditable(true);
-    cbAddress->setInsertPolicy(QComboBox::NoInsert);
-    top->addWidget(addressLabel);
-    top->addWidget(cbAddress, 1);
+    auto* top = new QVBoxLayout(pnlTop);
+    top->setContentsMargins(0, 0, 0, 0);
+    top->setSpacing(0);
+
+    pnlButtons = new QWidget;
+    pnlButtons->setObjectName(QStringLiteral("pnlButtons"));
+    MainToolBar = new QToolBar(QStringLiteral("MainToolBar"));
+    MainToolBar->setObjectName(QStringLiteral("MainToolBar"));
+    MainToolBar->setIconSize(QSize(16, 16));
+    (new QHBoxLayout(pnlButtons))->addWidget(MainToolBar);
+    pnlButtons->layout()->setContentsMargins(0, 0, 0, 0);
+    top->addWidget(pnlButtons);
+
+    bpAddress = new AddressBar(*this, *commands);
+    cbAddress = bpAddress->cbAddress();
+    GoBar = new QToolBar(QStringLiteral("GoBar"));
+    GoBar->setObjectName(QStringLiteral("GoBar"));
+    GoBar->setIconSize(QSize(16, 16));
+    bpAddress->addGoBar(GoBar);
+    top->addWidget(bpAddress);
+
+    pnlLinksBar = new QWidget;
+    pnlLinksBar->setObjectName(QStringLiteral("pnlLinksBar"));
+    LinksMenu = new QMenuBar;
+    LinksMenu->setObjectName(QStringLiteral("LinksMenu"));
+    (new QHBoxLayout(pnlLinksBar))->addWidget(LinksMenu);
+    pnlLinksBar->layout()->setContentsMargins(0, 0, 0, 0);
+    top->addWidget(pnlLinksBar);
     column->addWidget(pnlTop);
 
     pageArea = new QMdiArea;
@@ -92,8 +109,15 @@ TfrmCorvaneMain::TfrmCorvaneMain(const SettingsStore& settings, BrowserFactory m
     column->addWidget(pnlBottom);
     setCentralWidget(central);
 
-    createCommands();
-    createTabContextMenu();
+    PopupMenus = new QToolBar(this);
+    PopupMenus->setObjectName(QStringLiteral("PopupMenus"));
+    PopupMenus->hide();
+
+    createBars();
+    connectCommands();
+    updateRules = new UpdateRules(*commands, *this, this);
+    AppEvents = new MessageHook(*this, this);
+    connect(&AppEvents->uTimer, &QTimer::timeout, this, &TfrmCorvaneMain::ResetUserAction);
 
     pnlSystem = new QWidget;
     pnlSystem->setObjectName(QStringLiteral("pnlSystem"));
@@ -144,43 +168,105 @@ TfrmCorvaneMain::~TfrmCorvaneMain() {
     }
 }
 
-void TfrmCorvaneMain::createCommands() {
-    actAbout = new QAction(QStringLiteral("关于 Corvane..."), this);
-    connect(actAbout, &QAction::triggered, this, [this] { TfrmAbout::actAboutExecute(this); });
-    menuBar()->addMenu(QStringLiteral("帮助(&H)"))->addAction(actAbout);
+void TfrmCorvaneMain::createBars() {
+    menuBar()->setObjectName(QStringLiteral("MainMenuBar"));
+    const std::tuple<const char*, QWidget*, BarEntry> bars[] = {
+        {"MainMenuBar", menuBar(), MainMenuTree(*commands)},
+        {"MainToolBar", MainToolBar, MainToolBarTree(*commands)},
+        {"GoBar", GoBar, GoBarTree(*commands)},
+        {"LinksMenu", LinksMenu, LinksMenuTree(*commands)},
+        {"LinkFoldersBar", nullptr, BarEntry()},
+        {"LinkButtonsBar", nullptr, BarEntry()},
+        {"PopupMenus", PopupMenus, PopupMenusTree(*commands)},
+        {"ToolBarSearch", nullptr, ToolBarSearchTree(*commands)},
+        {"ToolBarFavorites", nullptr, ToolBarFavoritesTree(*commands)},
+        {"ToolBarHistory", nullptr, ToolBarHistoryTree(*commands)},
+    };
+    for (const auto& [name, control, root] : bars)
+        amMain->AddBar(QString::fromLatin1(name), control, root);
+    ActionManager::BuildMenuBar(menuBar(), amMain->bars()[0].root);
+    ActionManager::BuildToolBar(MainToolBar, amMain->bars()[1].root);
+    ActionManager::BuildToolBar(GoBar, amMain->bars()[2].root);
+    ActionManager::BuildMenuBar(LinksMenu, amMain->bars()[3].root);
+}
 
-    actStopPopup = new QAction(QStringLiteral("过滤"), this);
-    actStopPopup->setCheckable(true);
-    connect(actStopPopup, &QAction::triggered, this, [this](bool checked) {
+void TfrmCorvaneMain::connectCommands() {
+    const Commands& c = *commands;
+    connect(c["actAbout"], &QAction::triggered, this, [this] { TfrmAbout::actAboutExecute(this); });
+    connect(c["actStopPopup"], &QAction::triggered, this, [this](bool checked) {
         snapshot_.StopAutoPopup = checked;
         settings_.WriteFlag(Setting::StopAutoPopup, checked);
     });
+    connect(c["actPopupForeground"], &QAction::triggered, this, [this](bool checked) {
+        snapshot_.PopupForeground = checked;
+        settings_.WriteFlag(Setting::PopupForeground, checked);
+    });
+    connect(c["actPreviousPage"], &QAction::triggered, this,
+            &TfrmCorvaneMain::actPreviousPageExecute);
+    connect(c["actNextPage"], &QAction::triggered, this, &TfrmCorvaneMain::actNextPageExecute);
+    for (const char* name :
+         {"actStandardButtons", "actAddressBar", "actLinksBar", "actStatusBar", "actPageTabs"}) {
+        QAction* command = c[name];
+        connect(command, &QAction::triggered, this, [this, command](bool checked) {
+            const auto [bar, key] = barOf(command);
+            bar->setVisible(checked);
+            settings_.WriteFlag(key, checked);
+        });
+    }
 
-    actNewBlank = new QAction(QStringLiteral("空白页"), this);
-    actNewCurrent = new QAction(QStringLiteral("当前页"), this);
-    actNewHomepage = new QAction(QStringLiteral("主页"), this);
-}
-
-void TfrmCorvaneMain::createTabContextMenu() {
-    TabContextMenu = new QMenu(bpTabs);
-    auto add = [this](const QString& caption, auto&& run) {
-        connect(TabContextMenu->addAction(caption), &QAction::triggered, this, [this, run] {
+    // The tab menu's commands act on the page whose tab opened it.
+    auto onMenuPage = [this](QAction* command, auto&& run) {
+        connect(command, &QAction::triggered, this, [this, run] {
             if (ContextPage)
                 run(ContextPage);
         });
     };
-    add(QStringLiteral("&副本"),
-        [this](TfrmPage* page) { NewPage(false, true)->NavigatePage(page->Address); });
-    add(QStringLiteral("刷新(&E)"), [](TfrmPage* page) { page->WB().Refresh(); });
-    TabContextMenu->addSeparator();
-    add(QStringLiteral("恢复(&R)"),
-        [](TfrmPage* page) { page->PostSysCommand(TfrmPage::SysCommand::Restore); });
-    add(QStringLiteral("最小化(&M)"),
-        [](TfrmPage* page) { page->PostSysCommand(TfrmPage::SysCommand::Minimize); });
-    add(QStringLiteral("最大化(&A)"),
-        [](TfrmPage* page) { page->PostSysCommand(TfrmPage::SysCommand::Maximize); });
-    TabContextMenu->addSeparator();
-    add(QStringLiteral("关闭(&C)"), [](TfrmPage* page) { page->PostClose(); });
+    onMenuPage(c["actCDuplicate"],
+               [this](TfrmPage* page) { NewPage(false, true)->NavigatePage(page->Address); });
+    onMenuPage(c["actCRefresh"], [](TfrmPage* page) { page->WB().Refresh(); });
+    onMenuPage(c["actCRestore"],
+               [](TfrmPage* page) { page->PostSysCommand(TfrmPage::SysCommand::Restore); });
+    onMenuPage(c["actCMinimize"],
+               [](TfrmPage* page) { page->PostSysCommand(TfrmPage::SysCommand::Minimize); });
+    onMenuPage(c["actCMaximize"],
+               [](TfrmPage* page) { page->PostSysCommand(TfrmPage::SysCommand::Maximize); });
+    onMenuPage(c["actCClose"], [](TfrmPage* page) { page->PostClose(); });
+}
+
+std::pair<QWidget*, Setting> TfrmCorvaneMain::barOf(const QAction* command) const {
+    const Commands& c = *commands;
+    if (command == c["actStandardButtons"])
+        return {pnlButtons, Setting::ButtonsBar};
+    if (command == c["actAddressBar"])
+        return {bpAddress, Setting::AddressBar};
+    if (command == c["actLinksBar"])
+        return {pnlLinksBar, Setting::Linksbar};
+    if (command == c["actStatusBar"])
+        return {bpStatus, Setting::StatusBar};
+    return {bpTabs, Setting::TabsBar};
+}
+
+bool TfrmCorvaneMain::AddressBoxHasText() const {
+    return !cbAddress->currentText().isEmpty();
+}
+
+bool TfrmCorvaneMain::IsChecked(const QAction* command) const {
+    if (Commands::ruleOf(command) != UpdateRule::U18)
+        return false;
+    return barOf(command).first->isVisibleTo(this);
+}
+
+void TfrmCorvaneMain::StripToolBarAccelerators() {
+    amMain->StripToolBarAccelerators(MainToolBar);
+}
+
+void TfrmCorvaneMain::keyPressEvent(QKeyEvent* event) {
+    if (QAction* command = commands->findByShortcut(QKeySequence(event->keyCombination()))) {
+        updateRules->Execute(command);
+        event->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void TfrmCorvaneMain::FormCreate() {
@@ -192,8 +278,7 @@ void TfrmCorvaneMain::FormCreate() {
         if (!invalid.isNull())
             MessageBoxes::current().reportError(
                 QStringLiteral("'%1' is not a valid integer value")
-                    .arg(invalid.size() > 64 ? invalid.left(64) + QStringLiteral("...")
-                                             : invalid));
+                    .arg(invalid.size() > 64 ? invalid.left(64) + QStringLiteral("...") : invalid));
         return value;
     };
     const int left = geometry(Setting::Left);
@@ -220,14 +305,19 @@ void TfrmCorvaneMain::FormCreate() {
     palette.setColor(QPalette::WindowText, Qt::black);
     setPalette(palette);
 
-    UserClicked = ContextMenuShown = ClosingAllFlag = AddressTypingFlag = false;
+    UserClicked = ContextMenuShown = ClosingAllFlag = false;
     snapshot_.EnableTrayIcon = settings_.ReadFlag(Setting::EnableTrayIcon);
     snapshot_.StopAutoPopup = settings_.ReadFlag(Setting::StopAutoPopup);
-    actStopPopup->setChecked(snapshot_.StopAutoPopup);
+    (*commands)["actStopPopup"]->setChecked(snapshot_.StopAutoPopup);
 
-    pnlTop->setVisible(settings_.ReadFlag(Setting::AddressBar));
+    pnlButtons->setVisible(settings_.ReadFlag(Setting::ButtonsBar));
+    bpAddress->setVisible(settings_.ReadFlag(Setting::AddressBar));
+    pnlLinksBar->setVisible(settings_.ReadFlag(Setting::Linksbar));
     bpTabs->setVisible(settings_.ReadFlag(Setting::TabsBar));
     bpStatus->setVisible(settings_.ReadFlag(Setting::StatusBar));
+
+    for (const char* name : {"actShowHide", "actOpenAddress", "actReadMail"})
+        SetDefault((*commands)[name], true);
 }
 
 void TfrmCorvaneMain::thdInitUIExecute() {
@@ -298,7 +388,11 @@ void TfrmCorvaneMain::ApplySettings() {
     s.ClearTemp = settings_.ReadFlag(Setting::ClearTemp);
     s.OpenMax = settings_.ReadFlag(Setting::OpenMax);
 
-    actStopPopup->setChecked(s.StopAutoPopup);
+    const Commands& c = *commands;
+    c["actStopPopup"]->setChecked(s.StopAutoPopup);
+    c["actAllowPictures"]->setChecked(s.ShowPictures);
+    c["actAllowVideos"]->setChecked(s.PlayVideos);
+    c["actAllowSounds"]->setChecked(s.PlaySounds);
 
     DownloadOptions options;
     options.setFlag(DownloadControl::DLIMAGES, s.ShowPictures);
@@ -321,7 +415,12 @@ void TfrmCorvaneMain::ApplySettings() {
             browser.Refresh();
     }
 
-    QAction* const newPageCommands[] = {actNewBlank, actNewCurrent, actNewHomepage};
+    c["actMail"]->setVisible(s.ProgramEMailClient);
+    c["actMailMenu"]->setVisible(s.ProgramEMailClient);
+    c["actWebMail"]->setVisible(!s.ProgramEMailClient);
+    c["actPopupForeground"]->setChecked(s.PopupForeground);
+
+    QAction* const newPageCommands[] = {c["actNewBlank"], c["actNewCurrent"], c["actNewHomepage"]};
     if (s.DefaultNewPage >= 0 && s.DefaultNewPage <= 2)
         for (int i = 0; i < 3; ++i)
             SetDefault(newPageCommands[i], i == s.DefaultNewPage);
@@ -448,7 +547,33 @@ TfrmPage* TfrmCorvaneMain::topMaximizedPage() const {
 }
 
 void TfrmCorvaneMain::ResetUserAction() {
+    AppEvents->uTimer.stop();
     UserClicked = ContextMenuShown = false;
+}
+
+void TfrmCorvaneMain::RunHandler(const char* command) {
+    QAction* action = (*commands)[command];
+    emit action->triggered(action->isChecked());
+}
+
+void TfrmCorvaneMain::Execute(const char* command) {
+    updateRules->Execute((*commands)[command]);
+}
+
+void TfrmCorvaneMain::SetUserClicked() {
+    UserClicked = true;
+    AppEvents->uTimer.start();
+}
+
+void TfrmCorvaneMain::ResetHotButtons() {
+    // A button the mouse left through another window keeps no highlight.
+    const QPoint cursor = QCursor::pos();
+    for (QToolBar* bar : {MainToolBar, GoBar})
+        for (QToolButton* button : bar->findChildren<QToolButton*>())
+            if (button->underMouse() && !button->rect().contains(button->mapFromGlobal(cursor))) {
+                QEvent leave(QEvent::Leave);
+                QCoreApplication::sendEvent(button, &leave);
+            }
 }
 
 void TfrmCorvaneMain::CountBlockedPopup() {
@@ -512,14 +637,20 @@ void TfrmCorvaneMain::TabMiddleClick(TTabButton* tab) {
 void TfrmCorvaneMain::TabRightClick(TTabButton* tab) {
     const QPoint at = QCursor::pos();
     TfrmPage* page = pageOf(tab);
-    if (!page)
+    const int bar = amMain->FindActionBarIndex(PopupMenus);
+    if (!page || bar < 0)
         return;
+    BarEntry& popups = amMain->bars()[std::size_t(bar)].root;
+    const int group = ActionManager::FindItemByCaption(popups, QStringLiteral("TabContextMenu"));
+    if (group < 0)
+        return;
+    BarEntry& menu = popups.children[std::size_t(group)];
     ContextPage = page;
     const bool wasDown = tab->isChecked();
     const bool wasPressed = tab->isDown();
     if (!wasDown && !wasPressed)
         tab->setDown(true);
-    TabContextMenu->exec(at);
+    ActionManager::PopupActionBar(bpTabs, menu, at);
     if (ContextPage) {
         if (wasDown) {
             tab->setChecked(true);

@@ -1,6 +1,10 @@
 #pragma once
 
 #include "app/SettingsSnapshot.h"
+#include "app/SettingsStore.h"
+#include "commands/AddressBar.h"
+#include "commands/MessageHook.h"
+#include "commands/UpdateRules.h"
 #include "pages/PageHost.h"
 
 #include <QMainWindow>
@@ -8,10 +12,13 @@
 #include <functional>
 #include <vector>
 
+class ActionManager;
+class Commands;
 class QAction;
 class QComboBox;
 class QMdiArea;
-class QMenu;
+class QMenuBar;
+class QToolBar;
 class SettingsStore;
 class StatusBar;
 class TTabButton;
@@ -22,7 +29,11 @@ class WebBrowser;
 
 // The main window: the frame that holds every page window, the bars around them
 // and the state several parts share. It composes the parts and answers the pages.
-class TfrmCorvaneMain : public QMainWindow, public PageHost {
+class TfrmCorvaneMain : public QMainWindow,
+                        public PageHost,
+                        public CommandContext,
+                        public HookHost,
+                        public AddressHost {
     Q_OBJECT
 
 public:
@@ -54,23 +65,27 @@ public:
     DownloadOptions pageDownloadOptions;
     bool UserClicked = false;
     bool ContextMenuShown = false;
-    bool AddressTypingFlag = false;
     bool ClosingAllFlag = false;
     bool IsMaximized = false;
 
-    QAction* actAbout;
-    QAction* actStopPopup;
-    QAction* actNewBlank;
-    QAction* actNewCurrent;
-    QAction* actNewHomepage;
-    QMenu* TabContextMenu;
+    Commands* commands;
+    ActionManager* amMain;
+    UpdateRules* updateRules;
+    MessageHook* AppEvents;
 
-    TabStrip* bpTabs;
-    StatusBar* bpStatus;
-    QComboBox* cbAddress;
     QWidget* pnlTop;
+    QWidget* pnlButtons;
+    QToolBar* MainToolBar;
+    AddressBar* bpAddress;
+    QComboBox* cbAddress;
+    QToolBar* GoBar;
+    QWidget* pnlLinksBar;
+    QMenuBar* LinksMenu;
+    QToolBar* PopupMenus;
     QWidget* pnlSystem;
     QMdiArea* pageArea;
+    TabStrip* bpTabs;
+    StatusBar* bpStatus;
 
     // PageHost
     SettingsSnapshot& Snapshot() override { return snapshot_; }
@@ -78,7 +93,7 @@ public:
     DownloadOptions PageDownloadOptions() const override { return pageDownloadOptions; }
     bool ClosingAll() const override { return ClosingAllFlag; }
     void SetClosingAll(bool closing) override { ClosingAllFlag = closing; }
-    bool AddressTyping() const override { return AddressTypingFlag; }
+    bool AddressTyping() const override { return bpAddress->AddressTyping(); }
     int PageCount() const override { return int(order_.size()); }
     TfrmPage* Page(int index) const override;
     bool IsActivePage(const TfrmPage* page) const override;
@@ -104,14 +119,37 @@ public:
     int TopPanelWidth() const override;
     int PageAreaHeight() const override;
 
+    // CommandContext
+    TfrmPage* ActivePage() const override { return Page(0); }
+    TfrmPage* MenuPage() const override { return ContextPage; }
+    bool AddressBoxHasText() const override;
+    bool IsChecked(const QAction* command) const override;
+    void StripToolBarAccelerators() override;
+
+    // HookHost
+    QWidget* TopPanel() const override { return pnlTop; }
+    QWidget* SidePanel() const override { return nullptr; }
+    void RunHandler(const char* command) override;
+    void Execute(const char* command) override;
+    void SetUserClicked() override;
+    void ClearContextMenuShown() override { ContextMenuShown = false; }
+    void ResetHotButtons() override;
+
+    // AddressHost
+    bool NewAddressSetting() const override { return snapshot_.NewAddress; }
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // A key that no control took runs the command with that shortcut.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void thdInitUIExecute();
     void thdInitUITerminate();
-    void createCommands();
-    void createTabContextMenu();
+    void createBars();
+    void connectCommands();
+    // The bar a bar-switch command shows and hides, with its setting.
+    std::pair<QWidget*, Setting> barOf(const QAction* command) const;
     TfrmPage* pageOf(const TTabButton* tab) const;
     TfrmPage* topMaximizedPage() const;
 
@@ -122,7 +160,3 @@ private:
     SettingsSnapshot snapshot_;
     std::vector<TfrmPage*> order_; // child-window order, the active page first
 };
-
-// Draws a command's menu entries bold, as its Default property says.
-void SetDefault(QAction* action, bool isDefault);
-bool IsDefault(const QAction* action);

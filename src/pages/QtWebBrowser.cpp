@@ -319,3 +319,10 @@ void QtWebBrowser::UIActivate() {
     if (hasDocument_ && view_)
         view_->setFocus();
 }
+
+bool QtWebBrowser::EditCommandEnabled(EditCommand command) const {
+    const QWebEnginePage::WebAction actions[] = {QWebEnginePage::Copy, QWebEnginePage::Cut,
+                                                 QWebEnginePage::Paste,
+                                                 QWebEnginePage::SelectAll};
+    return hasDocument_ && page_->action(actions[int(command)])->isEnabled();
+}

@@ -43,6 +43,7 @@ public:
     QStringList ForwardTitles() const override;
 
     void UIActivate() override;
+    bool EditCommandEnabled(EditCommand command) const override;
 
 private:
     class View;

@@ -32,6 +32,9 @@ enum class UserInterfaceOption {
 Q_DECLARE_FLAGS(UserInterfaceOptions, UserInterfaceOption)
 Q_DECLARE_OPERATORS_FOR_FLAGS(UserInterfaceOptions)
 
+// The editing commands a document may support and allow at a moment.
+enum class EditCommand { Copy, Cut, Paste, SelectAll };
+
 // The commands whose availability CommandStateChange reports.
 enum class BrowserCommand { NavigateForward = 1, NavigateBack = 2 };
 
@@ -90,6 +93,9 @@ public:
 
     // Gives the page the keyboard focus (done only when a document is loaded).
     virtual void UIActivate() = 0;
+
+    // The document supports the editing command and allows it now.
+    virtual bool EditCommandEnabled(EditCommand command) const = 0;
 
 signals:
     void TitleChange(const QString& text);

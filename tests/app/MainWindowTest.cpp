@@ -1,3 +1,4 @@
+#include "commands/Commands.h"
 #include "pages/StatusBar.h"
 #include "pages/TabStrip.h"
 #include "pages/TfrmPage.h"
@@ -104,8 +105,9 @@ TEST_F(MainWindow, DefaultNewPageMarksOneNewPageCommand) {
         SCOPED_TRACE(c.value.toStdString());
         store.WriteSetting(Setting::DefaultNewPage, QString::fromLatin1(c.value));
         main->ApplySettings();
-        EXPECT_EQ(IsDefault(main->actNewBlank), c.blank);
-        EXPECT_EQ(IsDefault(main->actNewCurrent), c.current);
-        EXPECT_EQ(IsDefault(main->actNewHomepage), c.home);
+        const Commands& commands = *main->commands;
+        EXPECT_EQ(IsDefault(commands["actNewBlank"]), c.blank);
+        EXPECT_EQ(IsDefault(commands["actNewCurrent"]), c.current);
+        EXPECT_EQ(IsDefault(commands["actNewHomepage"]), c.home);
     }
 }

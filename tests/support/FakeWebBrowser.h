@@ -38,6 +38,9 @@ public:
     QStringList BackTitles() const override { return back; }
     QStringList ForwardTitles() const override { return forward; }
     void UIActivate() override { ++activations; }
+    bool EditCommandEnabled(EditCommand command) const override {
+        return editable.contains(command);
+    }
 
     // Every Navigate that BeforeNavigate2 let through, in order.
     QStringList navigated;
@@ -48,6 +51,7 @@ public:
     DownloadOptions download;
     UserInterfaceOptions ui;
     QStringList back, forward;
+    QList<EditCommand> editable;
     int stops = 0, refreshes = 0, blanks = 0, activations = 0;
 
 private:

@@ -5,6 +5,7 @@
 #include "support/Wait.h"
 
 #include <QPointer>
+#include <QtTest/QTest>
 
 QByteArray MainWindowFixture::defaultSettings() {
     return "Maximized=\xB7\xF1\r\nLeft=0\r\nTop=0\r\nWidth=1024\r\nHeight=700\r\n"
