@@ -52,6 +52,8 @@ TfrmCorvaneMain::TfrmCorvaneMain(const SettingsStore& settings, BrowserFactory m
     setWindowTitle(ApplicationTitle());
 
     auto* central = new QWidget;
+    // The window may be made smaller than its bars, which then are cut off.
+    central->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     auto* column = new QVBoxLayout(central);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
@@ -63,8 +65,12 @@ TfrmCorvaneMain::TfrmCorvaneMain(const SettingsStore& settings, BrowserFactory m
     pnlTop->setObjectName(QStringLiteral("pnlTop"));
     pnlTop->setFocusPolicy(Qt::StrongFocus);
     auto* top = new QVBoxLayout(pnlTop);
-    top->setContentsMargins(0, 0, 0, 0);
-    top->setSpacing(0);
+    top->setContentsMargins(0, 2, 0, 0);
+    top->setSpacing(1);
+    // The bars stand in this order whichever of them show: menu, buttons, address, links.
+    MainMenuBar = new QMenuBar;
+    MainMenuBar->setObjectName(QStringLiteral("MainMenuBar"));
+    top->addWidget(MainMenuBar);
 
     pnlButtons = new QWidget;
     pnlButtons->setObjectName(QStringLiteral("pnlButtons"));
@@ -97,7 +103,7 @@ TfrmCorvaneMain::TfrmCorvaneMain(const SettingsStore& settings, BrowserFactory m
     pageArea->setBackground(QColor(0x80, 0x80, 0x80));
     column->addWidget(pageArea, 1);
 
-    auto* pnlBottom = new QWidget;
+    pnlBottom = new QWidget;
     pnlBottom->setObjectName(QStringLiteral("pnlBottom"));
     auto* bottom = new QVBoxLayout(pnlBottom);
     bottom->setContentsMargins(0, 0, 0, 0);
@@ -119,28 +125,7 @@ TfrmCorvaneMain::TfrmCorvaneMain(const SettingsStore& settings, BrowserFactory m
     AppEvents = new MessageHook(*this, this);
     connect(&AppEvents->uTimer, &QTimer::timeout, this, &TfrmCorvaneMain::ResetUserAction);
 
-    pnlSystem = new QWidget;
-    pnlSystem->setObjectName(QStringLiteral("pnlSystem"));
-    auto* buttons = new QHBoxLayout(pnlSystem);
-    buttons->setContentsMargins(0, 0, 0, 0);
-    buttons->setSpacing(0);
-    const std::pair<QStyle::StandardPixmap, TfrmPage::SysCommand> systemButtons[] = {
-        {QStyle::SP_TitleBarMinButton, TfrmPage::SysCommand::Minimize},
-        {QStyle::SP_TitleBarNormalButton, TfrmPage::SysCommand::Restore},
-        {QStyle::SP_TitleBarCloseButton, TfrmPage::SysCommand::Close},
-    };
-    for (const auto& [icon, command] : systemButtons) {
-        auto* button = new QToolButton;
-        button->setIcon(style()->standardIcon(icon));
-        button->setAutoRaise(true);
-        connect(button, &QToolButton::clicked, this, [this, command = command] {
-            if (TfrmPage* page = topMaximizedPage())
-                page->PostSysCommand(command);
-        });
-        buttons->addWidget(button);
-    }
-    menuBar()->setCornerWidget(pnlSystem, Qt::TopRightCorner);
-    pnlSystem->hide();
+    createSystemButtons();
 
     connect(pageArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
         if (auto* page = qobject_cast<TfrmPage*>(window); page && !page->Closing) {
@@ -169,9 +154,8 @@ TfrmCorvaneMain::~TfrmCorvaneMain() {
 }
 
 void TfrmCorvaneMain::createBars() {
-    menuBar()->setObjectName(QStringLiteral("MainMenuBar"));
     const std::tuple<const char*, QWidget*, BarEntry> bars[] = {
-        {"MainMenuBar", menuBar(), MainMenuTree(*commands)},
+        {"MainMenuBar", MainMenuBar, MainMenuTree(*commands)},
         {"MainToolBar", MainToolBar, MainToolBarTree(*commands)},
         {"GoBar", GoBar, GoBarTree(*commands)},
         {"LinksMenu", LinksMenu, LinksMenuTree(*commands)},
@@ -184,7 +168,7 @@ void TfrmCorvaneMain::createBars() {
     };
     for (const auto& [name, control, root] : bars)
         amMain->AddBar(QString::fromLatin1(name), control, root);
-    ActionManager::BuildMenuBar(menuBar(), amMain->bars()[0].root);
+    ActionManager::BuildMenuBar(MainMenuBar, amMain->bars()[0].root);
     ActionManager::BuildToolBar(MainToolBar, amMain->bars()[1].root);
     ActionManager::BuildToolBar(GoBar, amMain->bars()[2].root);
     ActionManager::BuildMenuBar(LinksMenu, amMain->bars()[3].root);
@@ -201,6 +185,7 @@ void TfrmCorvaneMain::connectCommands() {
         snapshot_.PopupForeground = checked;
         settings_.WriteFlag(Setting::PopupForeground, checked);
     });
+    connect(c["actFullScreen"], &QAction::triggered, this, &TfrmCorvaneMain::actFullScreenExecute);
     connect(c["actPreviousPage"], &QAction::triggered, this,
             &TfrmCorvaneMain::actPreviousPageExecute);
     connect(c["actNextPage"], &QAction::triggered, this, &TfrmCorvaneMain::actNextPageExecute);
@@ -211,6 +196,9 @@ void TfrmCorvaneMain::connectCommands() {
             const auto [bar, key] = barOf(command);
             bar->setVisible(checked);
             settings_.WriteFlag(key, checked);
+            // With neither the tabs nor the status bar the bottom panel goes too.
+            pnlBottom->setVisible(!bpTabs->isHidden() || !bpStatus->isHidden());
+            FormResize();
         });
     }
 
@@ -231,6 +219,37 @@ void TfrmCorvaneMain::connectCommands() {
     onMenuPage(c["actCMaximize"],
                [](TfrmPage* page) { page->PostSysCommand(TfrmPage::SysCommand::Maximize); });
     onMenuPage(c["actCClose"], [](TfrmPage* page) { page->PostClose(); });
+}
+
+void TfrmCorvaneMain::createSystemButtons() {
+    pnlSystem = new QWidget(pnlTop);
+    pnlSystem->setObjectName(QStringLiteral("pnlSystem"));
+    pnlSystem->setFixedSize(61, 19);
+    struct Button {
+        const char* name;
+        int left;
+        QStyle::StandardPixmap icon;
+        const char* hint;
+        TfrmPage::SysCommand command;
+    };
+    const Button buttons[] = {
+        {"fsbMinimize", 0, QStyle::SP_TitleBarMinButton, "最小化", TfrmPage::SysCommand::Minimize},
+        {"fsbRestore", 20, QStyle::SP_TitleBarNormalButton, "还原", TfrmPage::SysCommand::Restore},
+        {"fsbClose", 42, QStyle::SP_TitleBarCloseButton, "关闭", TfrmPage::SysCommand::Close},
+    };
+    for (const Button& b : buttons) {
+        auto* button = new QToolButton(pnlSystem);
+        button->setObjectName(QString::fromLatin1(b.name));
+        button->setGeometry(b.left, 0, 19, 19);
+        button->setIcon(style()->standardIcon(b.icon));
+        button->setToolTip(QString::fromUtf8(b.hint));
+        button->setAutoRaise(true);
+        connect(button, &QToolButton::clicked, this, [this, command = b.command] {
+            if (TfrmPage* page = topMaximizedPage())
+                page->PostSysCommand(command);
+        });
+    }
+    pnlSystem->hide();
 }
 
 std::pair<QWidget*, Setting> TfrmCorvaneMain::barOf(const QAction* command) const {
@@ -594,11 +613,59 @@ int TfrmCorvaneMain::PageAreaHeight() const {
 
 void TfrmCorvaneMain::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    // Maximized pages follow the page area.
+    FormResize();
+}
+
+void TfrmCorvaneMain::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && !(*commands)["actFullScreen"]->isChecked())
+        IsMaximized = isMaximized();
+}
+
+void TfrmCorvaneMain::FormResize() {
+    const bool fullScreen = (*commands)["actFullScreen"]->isChecked();
+    const QSize screen = this->screen()->size();
+    pnlSystem->move(fullScreen ? screen.width() - 68 : width() - 76, 5);
+    // Maximized pages follow the page area; the layout gives it its size first.
+    centralWidget()->layout()->activate();
     const QSize size = MaximizedPageSize();
     for (TfrmPage* page : order_)
         if (page->Maximized && !page->isMinimized())
             page->resize(size);
+    if (IsMaximized)
+        return;
+    if (height() >= 200 && height() <= screen.height())
+        settings_.WriteInteger(Setting::Height, height());
+    if (width() >= 300 && width() <= screen.width())
+        settings_.WriteInteger(Setting::Width, width());
+}
+
+void TfrmCorvaneMain::actFullScreenExecute(bool fullScreen) {
+    QWidget* const bars[] = {pnlLinksBar, bpStatus, pnlButtons, bpTabs, bpAddress};
+    if (fullScreen) {
+        SavedBarVisibility.clear();
+        for (QWidget* bar : bars)
+            SavedBarVisibility.emplace_back(bar, !bar->isHidden());
+        pnlLinksBar->hide();
+        bpStatus->hide();
+        MainMenuBar->hide();
+        for (QWidget* bar : {pnlButtons, static_cast<QWidget*>(bpAddress),
+                             static_cast<QWidget*>(bpTabs), pnlBottom})
+            bar->show();
+        SavedWindowState = windowState();
+        showFullScreen();
+    } else {
+        if (SavedWindowState & Qt::WindowMaximized)
+            showMaximized();
+        else if (!(SavedWindowState & Qt::WindowMinimized))
+            showNormal();
+        activateWindow();
+        for (const auto& [bar, visible] : SavedBarVisibility)
+            bar->setVisible(visible);
+        MainMenuBar->show();
+        pnlBottom->setVisible(!bpTabs->isHidden() || !bpStatus->isHidden());
+    }
+    FormResize();
 }
 
 TfrmPage* TfrmCorvaneMain::pageOf(const TTabButton* tab) const {

@@ -61,6 +61,11 @@ public:
     void actPreviousPageExecute();
     void actNextPageExecute();
 
+    // Places the system buttons, fits maximized pages to the page area and stores
+    // the window's size.
+    void FormResize();
+    void actFullScreenExecute(bool fullScreen);
+
     TfrmPage* ContextPage = nullptr;
     DownloadOptions pageDownloadOptions;
     bool UserClicked = false;
@@ -74,6 +79,7 @@ public:
     MessageHook* AppEvents;
 
     QWidget* pnlTop;
+    QMenuBar* MainMenuBar;
     QWidget* pnlButtons;
     QToolBar* MainToolBar;
     AddressBar* bpAddress;
@@ -84,6 +90,7 @@ public:
     QToolBar* PopupMenus;
     QWidget* pnlSystem;
     QMdiArea* pageArea;
+    QWidget* pnlBottom;
     TabStrip* bpTabs;
     StatusBar* bpStatus;
 
@@ -140,6 +147,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     // A key that no control took runs the command with that shortcut.
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -150,6 +158,7 @@ private:
     void connectCommands();
     // The bar a bar-switch command shows and hides, with its setting.
     std::pair<QWidget*, Setting> barOf(const QAction* command) const;
+    void createSystemButtons();
     TfrmPage* pageOf(const TTabButton* tab) const;
     TfrmPage* topMaximizedPage() const;
 
@@ -159,4 +168,7 @@ private:
     TfrmAbout* splash_;
     SettingsSnapshot snapshot_;
     std::vector<TfrmPage*> order_; // child-window order, the active page first
+    // The bars' visibility and the window's state from before full screen.
+    std::vector<std::pair<QWidget*, bool>> SavedBarVisibility;
+    Qt::WindowStates SavedWindowState;
 };
