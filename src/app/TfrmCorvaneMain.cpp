@@ -101,6 +101,7 @@ TfrmCorvaneMain::TfrmCorvaneMain(const SettingsStore& settings, BrowserFactory m
     pageArea = new QMdiArea;
     pageArea->setObjectName(QStringLiteral("pageArea"));
     pageArea->setBackground(QColor(0x80, 0x80, 0x80));
+    pageArea->viewport()->installEventFilter(this);
     column->addWidget(pageArea, 1);
 
     pnlBottom = new QWidget;
@@ -626,18 +627,27 @@ void TfrmCorvaneMain::FormResize() {
     const bool fullScreen = (*commands)["actFullScreen"]->isChecked();
     const QSize screen = this->screen()->size();
     pnlSystem->move(fullScreen ? screen.width() - 68 : width() - 76, 5);
-    // Maximized pages follow the page area; the layout gives it its size first.
-    centralWidget()->layout()->activate();
-    const QSize size = MaximizedPageSize();
-    for (TfrmPage* page : order_)
-        if (page->Maximized && !page->isMinimized())
-            page->resize(size);
+    fitMaximizedPages();
     if (IsMaximized)
         return;
     if (height() >= 200 && height() <= screen.height())
         settings_.WriteInteger(Setting::Height, height());
     if (width() >= 300 && width() <= screen.width())
         settings_.WriteInteger(Setting::Width, width());
+}
+
+void TfrmCorvaneMain::fitMaximizedPages() {
+    const QSize size = MaximizedPageSize();
+    for (TfrmPage* page : order_)
+        if (page->Maximized && !page->isMinimized())
+            page->resize(size);
+}
+
+bool TfrmCorvaneMain::eventFilter(QObject* watched, QEvent* event) {
+    // Maximized pages follow the page area, whichever bar made it change.
+    if (watched == pageArea->viewport() && event->type() == QEvent::Resize)
+        fitMaximizedPages();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TfrmCorvaneMain::actFullScreenExecute(bool fullScreen) {

@@ -148,6 +148,7 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // A key that no control took runs the command with that shortcut.
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -159,6 +160,7 @@ private:
     // The bar a bar-switch command shows and hides, with its setting.
     std::pair<QWidget*, Setting> barOf(const QAction* command) const;
     void createSystemButtons();
+    void fitMaximizedPages();
     TfrmPage* pageOf(const TTabButton* tab) const;
     TfrmPage* topMaximizedPage() const;
 
