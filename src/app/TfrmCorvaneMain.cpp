@@ -203,6 +203,8 @@ void TfrmCorvaneMain::connectCommands() {
         });
     }
 
+    connectPageCommands();
+
     // The tab menu's commands act on the page whose tab opened it.
     auto onMenuPage = [this](QAction* command, auto&& run) {
         connect(command, &QAction::triggered, this, [this, run] {
@@ -251,6 +253,59 @@ void TfrmCorvaneMain::createSystemButtons() {
         });
     }
     pnlSystem->hide();
+}
+
+void TfrmCorvaneMain::connectPageCommands() {
+    const Commands& c = *commands;
+    // Each checks for a page itself: the keyboard runs them whatever their state.
+    auto onPage = [this](QAction* command, auto&& run) {
+        connect(command, &QAction::triggered, this, [this, run] {
+            if (TfrmPage* page = Page(0))
+                run(page);
+        });
+    };
+    onPage(c["actBack"], [this](TfrmPage* page) {
+        if ((*commands)["actBack"]->isEnabled())
+            page->WB().GoBack();
+    });
+    onPage(c["actForward"], [this](TfrmPage* page) {
+        if ((*commands)["actForward"]->isEnabled())
+            page->WB().GoForward();
+    });
+    onPage(c["actStop"], [](TfrmPage* page) {
+        if (!page->WB().LocationURL().isEmpty())
+            page->WB().Stop();
+    });
+    onPage(c["actRefresh"], [](TfrmPage* page) {
+        if (!page->WB().LocationURL().isEmpty())
+            page->WB().Refresh();
+    });
+    onPage(c["actClose"], [](TfrmPage* page) { page->PostClose(); });
+    connect(c["actHome"], &QAction::triggered, this, [this] {
+        TfrmPage* page = Page(0);
+        (page ? page : NewPage(false, true))->WB().GoHome();
+    });
+    // Every page, from the last in the child-window order to the first.
+    connect(c["actStopAll"], &QAction::triggered, this, [this] {
+        for (auto it = order_.rbegin(); it != order_.rend(); ++it)
+            (*it)->WB().Stop();
+    });
+    connect(c["actRefreshAll"], &QAction::triggered, this, [this] {
+        for (auto it = order_.rbegin(); it != order_.rend(); ++it)
+            if (!(*it)->WB().LocationURL().isEmpty())
+                (*it)->WB().Refresh();
+    });
+    // The plain New command opens what the settings made the default.
+    connect(c["actNew"], &QAction::triggered, this, [this] {
+        const Commands& c = *commands;
+        TfrmPage* page = Page(0);
+        if (IsDefault(c["actNewCurrent"]) && page && !page->WB().LocationURL().isEmpty())
+            c["actNewCurrent"]->trigger();
+        else if (IsDefault(c["actNewHomepage"]))
+            c["actNewHomepage"]->trigger();
+        else
+            c["actNewBlank"]->trigger();
+    });
 }
 
 std::pair<QWidget*, Setting> TfrmCorvaneMain::barOf(const QAction* command) const {

@@ -160,6 +160,8 @@ private:
     // The bar a bar-switch command shows and hides, with its setting.
     std::pair<QWidget*, Setting> barOf(const QAction* command) const;
     void createSystemButtons();
+    // The page commands built so far: back, forward, home, stop, refresh, close, new.
+    void connectPageCommands();
     void fitMaximizedPages();
     TfrmPage* pageOf(const TTabButton* tab) const;
     TfrmPage* topMaximizedPage() const;

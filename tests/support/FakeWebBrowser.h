@@ -20,8 +20,8 @@ public:
     void Navigate(const QString& address) override;
     void Stop() override { ++stops; }
     void Refresh() override { ++refreshes; }
-    void GoBack() override {}
-    void GoForward() override {}
+    void GoBack() override { ++backs; }
+    void GoForward() override { ++forwards; }
     void GoHome() override { Navigate(QStringLiteral("about:home")); }
     void LoadBlank() override { ++blanks; }
 
@@ -52,7 +52,7 @@ public:
     UserInterfaceOptions ui;
     QStringList back, forward;
     QList<EditCommand> editable;
-    int stops = 0, refreshes = 0, blanks = 0, activations = 0;
+    int stops = 0, refreshes = 0, blanks = 0, activations = 0, backs = 0, forwards = 0;
 
 private:
     QPointer<QWidget> widget_; // the page may delete it first
