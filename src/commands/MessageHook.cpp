@@ -168,15 +168,41 @@ bool MessageHook::AppEventsMessage(QWidget* target, QEvent* event) {
 }
 
 bool MessageHook::shortcutOverride(QWidget* target, QKeyEvent* key) {
+    // The keys the hook routes are claimed here, so that no shortcut of a widget
+    // (a sub-window's Ctrl+F4, say) takes them before they arrive.
     const Qt::KeyboardModifiers mods = key->modifiers();
-    if (!(mods & Qt::AltModifier) || (mods & Qt::ControlModifier) || isModifier(key->key()))
+    const int k = key->key();
+    if (isModifier(k))
         return false;
-    // Outside the pages the menu letters open their menus as usual.
-    if (isMenuLetter(key->key()) && !(host_.PageCount() > 0 && insideBrowser(target)))
-        return false;
-    // Every other Alt key is the hook's: no shortcut takes it first.
-    key->accept();
-    return true;
+    bool claimed = false;
+    if ((mods & Qt::AltModifier) && !(mods & Qt::ControlModifier)) {
+        // Outside the pages the menu letters open their menus as usual.
+        claimed = !isMenuLetter(k) || (host_.PageCount() > 0 && insideBrowser(target));
+    } else if (mods & Qt::ControlModifier) {
+        switch (k) {
+        case Qt::Key_A:
+        case Qt::Key_C:
+        case Qt::Key_X:
+        case Qt::Key_V:
+        case Qt::Key_N:
+        case Qt::Key_O:
+        case Qt::Key_S:
+        case Qt::Key_P:
+        case Qt::Key_F:
+        case Qt::Key_F4:
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+            claimed = true;
+            break;
+        default:
+            break;
+        }
+    } else {
+        claimed = k == Qt::Key_Escape || k == Qt::Key_F5 || k == Qt::Key_F1 || k == Qt::Key_F11;
+    }
+    if (claimed)
+        key->accept();
+    return claimed;
 }
 
 bool MessageHook::systemKey(QWidget* target, QKeyEvent* key) {

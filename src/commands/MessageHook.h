@@ -48,8 +48,8 @@ private:
     bool systemKey(QWidget* target, QKeyEvent* key);
     bool controlKey(QWidget* target, QKeyEvent* key);
     bool plainKey(QWidget* target, QKeyEvent* key);
-    // Alt+key shortcuts are taken before the key is delivered; keep the menu's
-    // shortcuts from firing where the hook decides the key.
+    // Shortcuts are taken before a key is delivered; keep them from firing for the
+    // keys the hook decides.
     bool shortcutOverride(QWidget* target, QKeyEvent* key);
     void sendToBrowser(QKeyEvent* key);
 

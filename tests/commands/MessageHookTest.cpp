@@ -79,7 +79,8 @@ TEST_F(KeyRouting, CommandKeysActFromAnyControl) {
             ran.clear();
             KeyCounter seen(focus);
             QTest::keyClick(focus, c.key, c.modifiers);
-            EXPECT_EQ(ran, QStringList({c.command}));
+            // New opens a page through the command it picks; Ctrl+F4 closes one.
+            EXPECT_TRUE(ran.contains(c.command)) << ran.join(' ').toStdString();
             EXPECT_EQ(seen.presses, 0);
         }
     }
