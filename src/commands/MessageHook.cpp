@@ -3,7 +3,6 @@
 #include "app/CorvaneApplication.h"
 #include "pages/TfrmPage.h"
 
-#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -18,51 +17,29 @@ bool within(const QWidget* target, const QWidget* ancestor) {
     return target && ancestor && (target == ancestor || ancestor->isAncestorOf(target));
 }
 
-// The edit field behind a control, if it has one.
-QLineEdit* lineEditOf(QWidget* target) {
-    if (auto* edit = qobject_cast<QLineEdit*>(target))
-        return edit;
-    if (auto* combo = qobject_cast<QComboBox*>(target))
-        return combo->lineEdit();
-    return nullptr;
-}
-
 // The editing message the key stands for, sent to a field outside the pages.
 void editField(QWidget* target, int key) {
-    if (QLineEdit* edit = lineEditOf(target)) {
+    auto apply = [key](auto* field) {
         switch (key) {
         case Qt::Key_A:
-            edit->selectAll();
+            field->selectAll();
             break;
         case Qt::Key_X:
-            edit->cut();
+            field->cut();
             break;
         case Qt::Key_C:
-            edit->copy();
+            field->copy();
             break;
         case Qt::Key_V:
-            edit->paste();
-            break;
-        }
-        return;
-    }
-    auto apply = [key](auto* text) {
-        switch (key) {
-        case Qt::Key_A:
-            text->selectAll();
-            break;
-        case Qt::Key_X:
-            text->cut();
-            break;
-        case Qt::Key_C:
-            text->copy();
-            break;
-        case Qt::Key_V:
-            text->paste();
+            field->paste();
             break;
         }
     };
-    if (auto* text = qobject_cast<QTextEdit*>(target))
+    if (auto* combo = qobject_cast<QComboBox*>(target); combo && combo->lineEdit())
+        apply(combo->lineEdit());
+    else if (auto* edit = qobject_cast<QLineEdit*>(target))
+        apply(edit);
+    else if (auto* text = qobject_cast<QTextEdit*>(target))
         apply(text);
     else if (auto* plain = qobject_cast<QPlainTextEdit*>(target))
         apply(plain);
