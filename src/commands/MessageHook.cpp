@@ -45,6 +45,9 @@ void editField(QWidget* target, int key) {
         apply(plain);
 }
 
+// The hook that is in place: the one made last.
+MessageHook* installed = nullptr;
+
 bool isMenuLetter(int key) {
     switch (key) {
     case Qt::Key_F:
@@ -71,12 +74,17 @@ bool isModifier(int key) {
 MessageHook::MessageHook(HookHost& host, QObject* parent) : QObject(parent), host_(host) {
     uTimer.setInterval(1);
     uTimer.setSingleShot(true);
+    installed = this;
     CorvaneApplication::SetEventHook(
         [this](QObject* receiver, QEvent* event) { return filter(receiver, event); });
 }
 
 MessageHook::~MessageHook() {
-    CorvaneApplication::SetEventHook({});
+    // A newer hook may have taken over already; it stays.
+    if (installed == this) {
+        installed = nullptr;
+        CorvaneApplication::SetEventHook({});
+    }
 }
 
 bool MessageHook::filter(QObject* receiver, QEvent* event) {
