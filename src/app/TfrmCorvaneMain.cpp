@@ -6,6 +6,7 @@
 #include "commands/ActionManager.h"
 #include "commands/Commands.h"
 #include "commands/MainBars.h"
+#include "commands/WindowLayout.h"
 #include "pages/StatusBar.h"
 #include "pages/TTabButton.h"
 #include "pages/TabStrip.h"
@@ -127,6 +128,9 @@ TfrmCorvaneMain::TfrmCorvaneMain(const SettingsStore& settings, BrowserFactory m
     connect(&AppEvents->uTimer, &QTimer::timeout, this, &TfrmCorvaneMain::ResetUserAction);
 
     createSystemButtons();
+    windowLayout = new WindowLayout({this, MainMenuBar, pnlButtons, bpAddress, pnlLinksBar,
+                                     pnlBottom, bpTabs, bpStatus, pnlSystem},
+                                    settings_, *commands, *this, this);
 
     connect(pageArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
         if (auto* page = qobject_cast<TfrmPage*>(window); page && !page->Closing) {
@@ -186,23 +190,9 @@ void TfrmCorvaneMain::connectCommands() {
         snapshot_.PopupForeground = checked;
         settings_.WriteFlag(Setting::PopupForeground, checked);
     });
-    connect(c["actFullScreen"], &QAction::triggered, this, &TfrmCorvaneMain::actFullScreenExecute);
     connect(c["actPreviousPage"], &QAction::triggered, this,
             &TfrmCorvaneMain::actPreviousPageExecute);
     connect(c["actNextPage"], &QAction::triggered, this, &TfrmCorvaneMain::actNextPageExecute);
-    for (const char* name :
-         {"actStandardButtons", "actAddressBar", "actLinksBar", "actStatusBar", "actPageTabs"}) {
-        QAction* command = c[name];
-        connect(command, &QAction::triggered, this, [this, command](bool checked) {
-            const auto [bar, key] = barOf(command);
-            bar->setVisible(checked);
-            settings_.WriteFlag(key, checked);
-            // With neither the tabs nor the status bar the bottom panel goes too.
-            pnlBottom->setVisible(!bpTabs->isHidden() || !bpStatus->isHidden());
-            FormResize();
-        });
-    }
-
     connectPageCommands();
 
     // The tab menu's commands act on the page whose tab opened it.
@@ -308,27 +298,12 @@ void TfrmCorvaneMain::connectPageCommands() {
     });
 }
 
-std::pair<QWidget*, Setting> TfrmCorvaneMain::barOf(const QAction* command) const {
-    const Commands& c = *commands;
-    if (command == c["actStandardButtons"])
-        return {pnlButtons, Setting::ButtonsBar};
-    if (command == c["actAddressBar"])
-        return {bpAddress, Setting::AddressBar};
-    if (command == c["actLinksBar"])
-        return {pnlLinksBar, Setting::Linksbar};
-    if (command == c["actStatusBar"])
-        return {bpStatus, Setting::StatusBar};
-    return {bpTabs, Setting::TabsBar};
-}
-
 bool TfrmCorvaneMain::AddressBoxHasText() const {
     return !cbAddress->currentText().isEmpty();
 }
 
 bool TfrmCorvaneMain::IsChecked(const QAction* command) const {
-    if (Commands::ruleOf(command) != UpdateRule::U18)
-        return false;
-    return barOf(command).first->isVisibleTo(this);
+    return Commands::ruleOf(command) == UpdateRule::U18 && windowLayout->IsBarShown(command);
 }
 
 void TfrmCorvaneMain::StripToolBarAccelerators() {
@@ -385,11 +360,7 @@ void TfrmCorvaneMain::FormCreate() {
     snapshot_.StopAutoPopup = settings_.ReadFlag(Setting::StopAutoPopup);
     (*commands)["actStopPopup"]->setChecked(snapshot_.StopAutoPopup);
 
-    pnlButtons->setVisible(settings_.ReadFlag(Setting::ButtonsBar));
-    bpAddress->setVisible(settings_.ReadFlag(Setting::AddressBar));
-    pnlLinksBar->setVisible(settings_.ReadFlag(Setting::Linksbar));
-    bpTabs->setVisible(settings_.ReadFlag(Setting::TabsBar));
-    bpStatus->setVisible(settings_.ReadFlag(Setting::StatusBar));
+    windowLayout->ShowBars();
 
     for (const char* name : {"actShowHide", "actOpenAddress", "actReadMail"})
         SetDefault((*commands)[name], true);
@@ -669,7 +640,7 @@ int TfrmCorvaneMain::PageAreaHeight() const {
 
 void TfrmCorvaneMain::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    FormResize();
+    windowLayout->FormResize();
 }
 
 void TfrmCorvaneMain::changeEvent(QEvent* event) {
@@ -678,20 +649,7 @@ void TfrmCorvaneMain::changeEvent(QEvent* event) {
         IsMaximized = isMaximized();
 }
 
-void TfrmCorvaneMain::FormResize() {
-    const bool fullScreen = (*commands)["actFullScreen"]->isChecked();
-    const QSize screen = this->screen()->size();
-    pnlSystem->move(fullScreen ? screen.width() - 68 : width() - 76, 5);
-    fitMaximizedPages();
-    if (IsMaximized)
-        return;
-    if (height() >= 200 && height() <= screen.height())
-        settings_.WriteInteger(Setting::Height, height());
-    if (width() >= 300 && width() <= screen.width())
-        settings_.WriteInteger(Setting::Width, width());
-}
-
-void TfrmCorvaneMain::fitMaximizedPages() {
+void TfrmCorvaneMain::FitMaximizedPages() {
     const QSize size = MaximizedPageSize();
     for (TfrmPage* page : order_)
         if (page->Maximized && !page->isMinimized())
@@ -701,36 +659,8 @@ void TfrmCorvaneMain::fitMaximizedPages() {
 bool TfrmCorvaneMain::eventFilter(QObject* watched, QEvent* event) {
     // Maximized pages follow the page area, whichever bar made it change.
     if (watched == pageArea->viewport() && event->type() == QEvent::Resize)
-        fitMaximizedPages();
+        FitMaximizedPages();
     return QMainWindow::eventFilter(watched, event);
-}
-
-void TfrmCorvaneMain::actFullScreenExecute(bool fullScreen) {
-    QWidget* const bars[] = {pnlLinksBar, bpStatus, pnlButtons, bpTabs, bpAddress};
-    if (fullScreen) {
-        SavedBarVisibility.clear();
-        for (QWidget* bar : bars)
-            SavedBarVisibility.emplace_back(bar, !bar->isHidden());
-        pnlLinksBar->hide();
-        bpStatus->hide();
-        MainMenuBar->hide();
-        for (QWidget* bar : {pnlButtons, static_cast<QWidget*>(bpAddress),
-                             static_cast<QWidget*>(bpTabs), pnlBottom})
-            bar->show();
-        SavedWindowState = windowState();
-        showFullScreen();
-    } else {
-        if (SavedWindowState & Qt::WindowMaximized)
-            showMaximized();
-        else if (!(SavedWindowState & Qt::WindowMinimized))
-            showNormal();
-        activateWindow();
-        for (const auto& [bar, visible] : SavedBarVisibility)
-            bar->setVisible(visible);
-        MainMenuBar->show();
-        pnlBottom->setVisible(!bpTabs->isHidden() || !bpStatus->isHidden());
-    }
-    FormResize();
 }
 
 TfrmPage* TfrmCorvaneMain::pageOf(const TTabButton* tab) const {

@@ -5,6 +5,7 @@
 #include "commands/AddressBar.h"
 #include "commands/MessageHook.h"
 #include "commands/UpdateRules.h"
+#include "commands/WindowLayout.h"
 #include "pages/PageHost.h"
 
 #include <QMainWindow>
@@ -33,7 +34,8 @@ class TfrmCorvaneMain : public QMainWindow,
                         public PageHost,
                         public CommandContext,
                         public HookHost,
-                        public AddressHost {
+                        public AddressHost,
+                        public LayoutHost {
     Q_OBJECT
 
 public:
@@ -61,11 +63,6 @@ public:
     void actPreviousPageExecute();
     void actNextPageExecute();
 
-    // Places the system buttons, fits maximized pages to the page area and stores
-    // the window's size.
-    void FormResize();
-    void actFullScreenExecute(bool fullScreen);
-
     TfrmPage* ContextPage = nullptr;
     DownloadOptions pageDownloadOptions;
     bool UserClicked = false;
@@ -77,6 +74,7 @@ public:
     ActionManager* amMain;
     UpdateRules* updateRules;
     MessageHook* AppEvents;
+    WindowLayout* windowLayout;
 
     QWidget* pnlTop;
     QMenuBar* MainMenuBar;
@@ -145,6 +143,10 @@ public:
     // AddressHost
     bool NewAddressSetting() const override { return snapshot_.NewAddress; }
 
+    // LayoutHost
+    bool KeepsStoredSize() const override { return IsMaximized; }
+    void FitMaximizedPages() override;
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -157,12 +159,10 @@ private:
     void thdInitUITerminate();
     void createBars();
     void connectCommands();
-    // The bar a bar-switch command shows and hides, with its setting.
-    std::pair<QWidget*, Setting> barOf(const QAction* command) const;
     void createSystemButtons();
     // The page commands built so far: back, forward, home, stop, refresh, close, new.
     void connectPageCommands();
-    void fitMaximizedPages();
+
     TfrmPage* pageOf(const TTabButton* tab) const;
     TfrmPage* topMaximizedPage() const;
 
@@ -172,7 +172,4 @@ private:
     TfrmAbout* splash_;
     SettingsSnapshot snapshot_;
     std::vector<TfrmPage*> order_; // child-window order, the active page first
-    // The bars' visibility and the window's state from before full screen.
-    std::vector<std::pair<QWidget*, bool>> SavedBarVisibility;
-    Qt::WindowStates SavedWindowState;
 };
