@@ -7,6 +7,7 @@
 #include "commands/Commands.h"
 #include "commands/MainBars.h"
 #include "commands/WindowLayout.h"
+#include "pages/PageList.h"
 #include "pages/StatusBar.h"
 #include "pages/TTabButton.h"
 #include "pages/TabStrip.h"
@@ -36,19 +37,9 @@
 
 #include <algorithm>
 
-namespace {
-
-// The state of the keys as of the event being handled.
-bool CtrlHeld() {
-    return QGuiApplication::keyboardModifiers() & Qt::ControlModifier;
-}
-
-} // namespace
-
 TfrmCorvaneMain::TfrmCorvaneMain(const SettingsStore& settings, BrowserFactory makeBrowser,
                                  QString argument, TfrmAbout* splash)
-    : settings_(settings), makeBrowser_(std::move(makeBrowser)), argument_(std::move(argument)),
-      splash_(splash) {
+    : settings_(settings), argument_(std::move(argument)), splash_(splash) {
     setObjectName(QStringLiteral("frmCorvaneMain"));
     setWindowTitle(ApplicationTitle());
 
@@ -116,6 +107,7 @@ TfrmCorvaneMain::TfrmCorvaneMain(const SettingsStore& settings, BrowserFactory m
     bottom->addWidget(bpStatus);
     column->addWidget(pnlBottom);
     setCentralWidget(central);
+    pageList = std::make_unique<PageList>(*this, *pageArea, *bpTabs, std::move(makeBrowser));
 
     PopupMenus = new QToolBar(this);
     PopupMenus->setObjectName(QStringLiteral("PopupMenus"));
@@ -132,15 +124,6 @@ TfrmCorvaneMain::TfrmCorvaneMain(const SettingsStore& settings, BrowserFactory m
                                      pnlBottom, bpTabs, bpStatus, pnlSystem},
                                     settings_, *commands, *this, this);
 
-    connect(pageArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
-        if (auto* page = qobject_cast<TfrmPage*>(window); page && !page->Closing) {
-            PageActivated(page);
-            page->FormActivate();
-        }
-    });
-    connect(bpTabs, &TabStrip::tabClicked, this, &TfrmCorvaneMain::TabClick);
-    connect(bpTabs, &TabStrip::tabDoubleClicked, this, &TfrmCorvaneMain::TabDblClick);
-    connect(bpTabs, &TabStrip::tabMiddleClicked, this, &TfrmCorvaneMain::TabMiddleClick);
     connect(bpTabs, &TabStrip::tabRightClicked, this, &TfrmCorvaneMain::TabRightClick);
 
     // The start-up work runs once the window is shown and the event loop runs.
@@ -152,10 +135,7 @@ TfrmCorvaneMain::TfrmCorvaneMain(const SettingsStore& settings, BrowserFactory m
 
 TfrmCorvaneMain::~TfrmCorvaneMain() {
     // Pages go before the parts they report to.
-    for (TfrmPage* page : std::vector<TfrmPage*>(order_)) {
-        page->SetPageClosing(true);
-        delete page;
-    }
+    pageList.reset();
 }
 
 void TfrmCorvaneMain::createBars() {
@@ -190,16 +170,16 @@ void TfrmCorvaneMain::connectCommands() {
         snapshot_.PopupForeground = checked;
         settings_.WriteFlag(Setting::PopupForeground, checked);
     });
-    connect(c["actPreviousPage"], &QAction::triggered, this,
-            &TfrmCorvaneMain::actPreviousPageExecute);
-    connect(c["actNextPage"], &QAction::triggered, this, &TfrmCorvaneMain::actNextPageExecute);
+    connect(c["actPreviousPage"], &QAction::triggered, pageList.get(),
+            &PageList::actPreviousPageExecute);
+    connect(c["actNextPage"], &QAction::triggered, pageList.get(), &PageList::actNextPageExecute);
     connectPageCommands();
 
     // The tab menu's commands act on the page whose tab opened it.
     auto onMenuPage = [this](QAction* command, auto&& run) {
         connect(command, &QAction::triggered, this, [this, run] {
-            if (ContextPage)
-                run(ContextPage);
+            if (TfrmPage* page = pageList->ContextPage)
+                run(page);
         });
     };
     onMenuPage(c["actCDuplicate"],
@@ -238,7 +218,7 @@ void TfrmCorvaneMain::createSystemButtons() {
         button->setToolTip(QString::fromUtf8(b.hint));
         button->setAutoRaise(true);
         connect(button, &QToolButton::clicked, this, [this, command = b.command] {
-            if (TfrmPage* page = topMaximizedPage())
+            if (TfrmPage* page = pageList->TopMaximizedPage())
                 page->PostSysCommand(command);
         });
     }
@@ -277,11 +257,11 @@ void TfrmCorvaneMain::connectPageCommands() {
     });
     // Every page, from the last in the child-window order to the first.
     connect(c["actStopAll"], &QAction::triggered, this, [this] {
-        for (auto it = order_.rbegin(); it != order_.rend(); ++it)
+        for (auto it = pageList->pages().rbegin(); it != pageList->pages().rend(); ++it)
             (*it)->WB().Stop();
     });
     connect(c["actRefreshAll"], &QAction::triggered, this, [this] {
-        for (auto it = order_.rbegin(); it != order_.rend(); ++it)
+        for (auto it = pageList->pages().rbegin(); it != pageList->pages().rend(); ++it)
             if (!(*it)->WB().LocationURL().isEmpty())
                 (*it)->WB().Refresh();
     });
@@ -386,7 +366,7 @@ void TfrmCorvaneMain::thdInitUITerminate() {
         splash_ = nullptr;
     }
     OpenAddressOrShortcut(argument_);
-    if (order_.empty() && snapshot_.StartsWithHomePage)
+    if (PageCount() == 0 && snapshot_.StartsWithHomePage)
         NewPage(false, true)->WB().GoHome();
     settings_.WriteFlag(Setting::ProperlyClosed, false);
 }
@@ -451,7 +431,7 @@ void TfrmCorvaneMain::ApplySettings() {
     options.setFlag(DownloadControl::NO_JAVA, !s.EnableJavaApplets);
     pageDownloadOptions = options;
 
-    for (TfrmPage* page : order_) {
+    for (TfrmPage* page : pageList->pages()) {
         WebBrowser& browser = page->WB();
         browser.setDownloadOptions(pageDownloadOptions);
         UserInterfaceOptions ui = browser.userInterfaceOptions();
@@ -487,59 +467,19 @@ void TfrmCorvaneMain::WMCopyData(const QByteArray& message) {
 }
 
 TfrmPage* TfrmCorvaneMain::Page(int index) const {
-    return index >= 0 && index < PageCount() ? order_[size_t(index)] : nullptr;
+    return pageList->Page(index);
 }
 
 bool TfrmCorvaneMain::IsActivePage(const TfrmPage* page) const {
-    return !order_.empty() && order_.front() == page;
+    return pageList->IsActivePage(page);
 }
 
 TfrmPage* TfrmCorvaneMain::NewPage(bool asPopup, bool foreground) {
-    TfrmPage* previous = Page(0);
-    auto* page = new TfrmPage(*this, makeBrowser_());
-    pageArea->addSubWindow(page);
-    order_.push_back(page);
-    const bool inFront = foreground && !CtrlHeld();
-    // Where the system would put a new window: a cascade down the page area.
-    const int step = 24 * int(order_.size() - 1) % std::max(1, PageAreaHeight() / 2);
-    page->move(step, step);
-    page->SaveGeometry();
-    page->AsPopup = asPopup;
-    page->DeferGeometry = !(inFront && snapshot_.PopupForeground);
-    const int parking = TopPanelWidth() + 100;
-    if (asPopup) {
-        if (page->DeferGeometry) {
-            page->move(parking, page->y());
-            page->show();
-            if (previous)
-                previous->BringToFront();
-        }
-        return page;
-    }
-    if (snapshot_.OpenMax)
-        page->MaximizePage();
-    if (inFront) {
-        page->BringToFront();
-    } else {
-        const int left = page->x();
-        page->move(parking, page->y());
-        page->show();
-        if (previous)
-            previous->BringToFront();
-        page->move(left, page->y());
-    }
-    return page;
-}
-
-void TfrmCorvaneMain::PageActivated(TfrmPage* page) {
-    std::erase(order_, page);
-    order_.insert(order_.begin(), page);
+    return pageList->NewPage(asPopup, foreground);
 }
 
 void TfrmCorvaneMain::PageClosing(TfrmPage* page) {
-    std::erase(order_, page);
-    if (ContextPage == page)
-        ContextPage = nullptr;
+    pageList->PageClosing(page);
 }
 
 void TfrmCorvaneMain::ArrangeTabs() {
@@ -582,14 +522,7 @@ void TfrmCorvaneMain::ShowSystemButtons() {
 void TfrmCorvaneMain::UpdateSystemButtons() {
     if (pnlSystem->isHidden())
         return;
-    pnlSystem->setVisible(topMaximizedPage() != nullptr);
-}
-
-TfrmPage* TfrmCorvaneMain::topMaximizedPage() const {
-    const auto it = std::find_if(order_.begin(), order_.end(), [](const TfrmPage* p) {
-        return !p->IsPageMuted() && p->Maximized && !p->isMinimized();
-    });
-    return it == order_.end() ? nullptr : *it;
+    pnlSystem->setVisible(pageList->TopMaximizedPage() != nullptr);
 }
 
 void TfrmCorvaneMain::ResetUserAction() {
@@ -651,7 +584,7 @@ void TfrmCorvaneMain::changeEvent(QEvent* event) {
 
 void TfrmCorvaneMain::FitMaximizedPages() {
     const QSize size = MaximizedPageSize();
-    for (TfrmPage* page : order_)
+    for (TfrmPage* page : pageList->pages())
         if (page->Maximized && !page->isMinimized())
             page->resize(size);
 }
@@ -663,75 +596,15 @@ bool TfrmCorvaneMain::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-TfrmPage* TfrmCorvaneMain::pageOf(const TTabButton* tab) const {
-    const auto it = std::find_if(order_.begin(), order_.end(),
-                                 [tab](const TfrmPage* p) { return p->Tab == tab; });
-    return it == order_.end() ? nullptr : *it;
-}
-
-void TfrmCorvaneMain::TabClick(TTabButton* tab) {
-    TfrmPage* page = pageOf(tab);
-    if (!page)
-        return;
-    if (CtrlHeld()) {
-        // Closed without being activated: the active page's tab stays down.
-        if (TfrmPage* active = Page(0))
-            active->Tab->setChecked(true);
-        page->PostClose();
-    } else if (page->isMinimized()) {
-        page->PostSysCommand(page->Maximized ? TfrmPage::SysCommand::Maximize
-                                             : TfrmPage::SysCommand::Restore);
-    } else {
-        page->BringToFront();
-    }
-}
-
-void TfrmCorvaneMain::TabDblClick(TTabButton* tab) {
-    if (TfrmPage* page = pageOf(tab); page && snapshot_.LDbClickClose)
-        page->PostClose();
-}
-
-void TfrmCorvaneMain::TabMiddleClick(TTabButton* tab) {
-    if (TfrmPage* page = pageOf(tab); page && snapshot_.MClickClose)
-        page->PostClose();
-}
-
 void TfrmCorvaneMain::TabRightClick(TTabButton* tab) {
     const QPoint at = QCursor::pos();
-    TfrmPage* page = pageOf(tab);
     const int bar = amMain->FindActionBarIndex(PopupMenus);
-    if (!page || bar < 0)
+    if (bar < 0)
         return;
     BarEntry& popups = amMain->bars()[std::size_t(bar)].root;
     const int group = ActionManager::FindItemByCaption(popups, QStringLiteral("TabContextMenu"));
     if (group < 0)
         return;
     BarEntry& menu = popups.children[std::size_t(group)];
-    ContextPage = page;
-    const bool wasDown = tab->isChecked();
-    const bool wasPressed = tab->isDown();
-    if (!wasDown && !wasPressed)
-        tab->setDown(true);
-    ActionManager::PopupActionBar(bpTabs, menu, at);
-    if (ContextPage) {
-        if (wasDown) {
-            tab->setChecked(true);
-            ContextPage->BringToFront();
-        } else if (tab->isDown() != wasPressed) {
-            tab->setDown(wasPressed);
-        }
-    }
-    ContextPage = nullptr;
-}
-
-void TfrmCorvaneMain::actPreviousPageExecute() {
-    if (TTabButton* tab = bpTabs->previousTab())
-        if (TfrmPage* page = pageOf(tab))
-            page->BringToFront();
-}
-
-void TfrmCorvaneMain::actNextPageExecute() {
-    if (TTabButton* tab = bpTabs->nextTab())
-        if (TfrmPage* page = pageOf(tab))
-            page->BringToFront();
+    pageList->TabRightClick(tab, [&] { ActionManager::PopupActionBar(bpTabs, menu, at); });
 }

@@ -7,10 +7,12 @@
 #include "commands/UpdateRules.h"
 #include "commands/WindowLayout.h"
 #include "pages/PageHost.h"
+#include "pages/PageList.h"
 
 #include <QMainWindow>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 class ActionManager;
@@ -55,21 +57,16 @@ public:
     // A later start handed its argument over: come forward and open it.
     void WMCopyData(const QByteArray& message);
 
-    // Tab strip handlers.
-    void TabClick(TTabButton* tab);
-    void TabDblClick(TTabButton* tab);
-    void TabMiddleClick(TTabButton* tab);
+    // The tab menu, shown through the pop-up group that holds it.
     void TabRightClick(TTabButton* tab);
-    void actPreviousPageExecute();
-    void actNextPageExecute();
 
-    TfrmPage* ContextPage = nullptr;
     DownloadOptions pageDownloadOptions;
     bool UserClicked = false;
     bool ContextMenuShown = false;
     bool ClosingAllFlag = false;
     bool IsMaximized = false;
 
+    std::unique_ptr<PageList> pageList;
     Commands* commands;
     ActionManager* amMain;
     UpdateRules* updateRules;
@@ -99,11 +96,10 @@ public:
     bool ClosingAll() const override { return ClosingAllFlag; }
     void SetClosingAll(bool closing) override { ClosingAllFlag = closing; }
     bool AddressTyping() const override { return bpAddress->AddressTyping(); }
-    int PageCount() const override { return int(order_.size()); }
+    int PageCount() const override { return pageList->PageCount(); }
     TfrmPage* Page(int index) const override;
     bool IsActivePage(const TfrmPage* page) const override;
     TfrmPage* NewPage(bool asPopup, bool foreground) override;
-    void PageActivated(TfrmPage* page) override;
     void PageClosing(TfrmPage* page) override;
     TabStrip& Tabs() override { return *bpTabs; }
     void ArrangeTabs() override;
@@ -126,7 +122,7 @@ public:
 
     // CommandContext
     TfrmPage* ActivePage() const override { return Page(0); }
-    TfrmPage* MenuPage() const override { return ContextPage; }
+    TfrmPage* MenuPage() const override { return pageList->ContextPage; }
     bool AddressBoxHasText() const override;
     bool IsChecked(const QAction* command) const override;
     void StripToolBarAccelerators() override;
@@ -163,13 +159,8 @@ private:
     // The page commands built so far: back, forward, home, stop, refresh, close, new.
     void connectPageCommands();
 
-    TfrmPage* pageOf(const TTabButton* tab) const;
-    TfrmPage* topMaximizedPage() const;
-
     const SettingsStore& settings_;
-    BrowserFactory makeBrowser_;
     QString argument_;
     TfrmAbout* splash_;
     SettingsSnapshot snapshot_;
-    std::vector<TfrmPage*> order_; // child-window order, the active page first
 };

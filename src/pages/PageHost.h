@@ -28,7 +28,6 @@ public:
     virtual TfrmPage* Page(int index) const = 0;
     virtual bool IsActivePage(const TfrmPage* page) const = 0;
     virtual TfrmPage* NewPage(bool asPopup, bool foreground) = 0;
-    virtual void PageActivated(TfrmPage* page) = 0;
     virtual void PageClosing(TfrmPage* page) = 0;
 
     virtual TabStrip& Tabs() = 0;

@@ -1,5 +1,6 @@
 #include "commands/ActionManager.h"
 #include "commands/Commands.h"
+#include "pages/PageList.h"
 #include "pages/TfrmPage.h"
 #include "support/MainWindowFixture.h"
 
@@ -69,14 +70,14 @@ TEST_F(CommandRules, TabMenuCommandsFollowItsPage) {
     EXPECT_EQ(
         enabled({"actCClose", "actCMaximize", "actCRestore", "actCMinimize"}),
         QStringList({"actCClose off", "actCMaximize off", "actCRestore off", "actCMinimize off"}));
-    main->ContextPage = page;
+    main->pageList->ContextPage = page;
     EXPECT_EQ(
         enabled({"actCClose", "actCMaximize", "actCRestore", "actCMinimize"}),
         QStringList({"actCClose on", "actCMaximize on", "actCRestore off", "actCMinimize on"}));
     page->WMSysCommand(TfrmPage::SysCommand::Maximize);
     EXPECT_EQ(enabled({"actCMaximize", "actCRestore"}),
               QStringList({"actCMaximize off", "actCRestore on"}));
-    main->ContextPage = nullptr;
+    main->pageList->ContextPage = nullptr;
 }
 
 TEST_F(CommandRules, ClipboardAndAddressBox) {

@@ -1,3 +1,4 @@
+#include "commands/Commands.h"
 #include "pages/StatusBar.h"
 #include "pages/TTabButton.h"
 #include "pages/TabStrip.h"
@@ -193,9 +194,9 @@ TEST_F(PageWindow, PreviousAndNextPageWrapAround) {
     open("http://2.test/");
     TfrmPage* last = open("http://3.test/");
     first->BringToFront();
-    main->actPreviousPageExecute();
+    emit(*main->commands)["actPreviousPage"]->triggered();
     EXPECT_TRUE(main->IsActivePage(last));
-    main->actNextPageExecute();
+    emit(*main->commands)["actNextPage"]->triggered();
     EXPECT_TRUE(main->IsActivePage(first));
 }
 
