@@ -159,8 +159,6 @@ const Row Table[] = {
 };
 
 const char* const RuleProperty = "corvaneRule";
-const char* const ImageProperty = "corvaneImage";
-const char* const TagProperty = "corvaneTag";
 const char* const ShortcutProperty = "corvaneShortcut";
 
 } // namespace
@@ -174,8 +172,8 @@ Commands::Commands(QObject* parent) : QObject(parent) {
         action->setToolTip(QString::fromUtf8(row.hint));
         action->setStatusTip(QString::fromUtf8(row.hint));
         action->setProperty(RuleProperty, int(row.rule));
-        action->setProperty(ImageProperty, row.image);
-        action->setProperty(TagProperty, row.tag);
+        // The zoom level or encoding number the handler reads.
+        action->setData(row.tag);
         // Shown beside the caption and matched by the main window against keys that
         // reach it unhandled; never a Qt shortcut, which would take keys from the
         // focused control first.
@@ -212,15 +210,6 @@ UpdateRule Commands::ruleOf(const QAction* action) {
     return UpdateRule(action->property(RuleProperty).toInt());
 }
 
-int Commands::imageOf(const QAction* action) {
-    const QVariant image = action->property(ImageProperty);
-    return image.isValid() ? image.toInt() : -1;
-}
-
-int Commands::tagOf(const QAction* action) {
-    return action->property(TagProperty).toInt();
-}
-
 QKeySequence Commands::shortcutOf(const QAction* action) {
     return action->property(ShortcutProperty).value<QKeySequence>();
 }
@@ -230,13 +219,6 @@ QAction* Commands::findByShortcut(const QKeySequence& keys) const {
         if (!keys.isEmpty() && shortcutOf(action) == keys)
             return action;
     return nullptr;
-}
-
-bool Commands::isAutoCheck(const QAction* action) const {
-    for (std::size_t i = 0; i < std::size(Table); ++i)
-        if (actions_[i] == action)
-            return Table[i].flags & AutoCheck;
-    return false;
 }
 
 void SetDefault(QAction* action, bool isDefault) {

@@ -48,15 +48,11 @@ public:
     const std::vector<QAction*>& all() const { return actions_; }
 
     static UpdateRule ruleOf(const QAction* action);
-    static int imageOf(const QAction* action);
-    static int tagOf(const QAction* action);
     // The key shown beside the command; empty for most.
     static QKeySequence shortcutOf(const QAction* action);
 
     // The command a key that reached the main window unhandled runs, if any.
     QAction* findByShortcut(const QKeySequence& keys) const;
-    // Choosing the command flips its check mark before it runs.
-    bool isAutoCheck(const QAction* action) const;
 
 private:
     std::vector<QAction*> actions_;
