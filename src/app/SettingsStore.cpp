@@ -139,11 +139,7 @@ QString SettingsStore::ReadSetting(Setting key) const {
 }
 
 void SettingsStore::WriteSetting(Setting key, const QString& value) const {
-    ProfileFile file(path_);
-    // Storing what is already stored changes nothing, even in a file that is read-only.
-    if (file.value(Section, keyName(key)) == value)
-        return;
-    if (!file.writeString(Section, keyName(key), value))
+    if (!ProfileFile(path_).writeString(Section, keyName(key), value))
         throw ProgramError(unableToWrite());
 }
 

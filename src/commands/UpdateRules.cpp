@@ -31,7 +31,18 @@ void UpdateRules::UpdateAll() {
     updating_ = true;
     for (QAction* command : commands_.all())
         Update(command);
+    // Once for all the rules that ask for it.
+    if (stripPending_)
+        context_.StripToolBarAccelerators();
+    stripPending_ = false;
     updating_ = false;
+}
+
+void UpdateRules::stripToolBarAccelerators() {
+    if (updating_)
+        stripPending_ = true;
+    else
+        context_.StripToolBarAccelerators();
 }
 
 void UpdateRules::Update(QAction* command) {
@@ -83,7 +94,7 @@ void UpdateRules::Update(QAction* command) {
     case UpdateRule::U13: {
         const bool forward = command == commands_["actForward"];
         command->setEnabled(active && (forward ? active->CanGoForward : active->CanGoBack));
-        context_.StripToolBarAccelerators();
+        stripToolBarAccelerators();
         break;
     }
     case UpdateRule::U14: {
@@ -106,7 +117,7 @@ void UpdateRules::Update(QAction* command) {
         command->setChecked(context_.IsChecked(command));
         break;
     case UpdateRule::U19:
-        context_.StripToolBarAccelerators();
+        stripToolBarAccelerators();
         break;
     }
 }

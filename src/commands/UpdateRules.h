@@ -35,8 +35,11 @@ public:
     void Execute(QAction* command);
 
 private:
+    void stripToolBarAccelerators();
+
     Commands& commands_;
     CommandContext& context_;
     bool clipboardHasText_ = false;
     bool updating_ = false;
+    bool stripPending_ = false;
 };

@@ -104,7 +104,10 @@ TTabButton* TabStrip::neighbour(int step) const {
 }
 
 void TabStrip::paintEvent(QPaintEvent*) {
-    QPainter(this).drawPixmap(0, 0, TabStripBackground(size()));
+    // The picture is drawn once for each size, not at every repaint.
+    if (background_.size() != size())
+        background_ = TabStripBackground(size());
+    QPainter(this).drawPixmap(0, 0, background_);
 }
 
 void TabStrip::resizeEvent(QResizeEvent* event) {

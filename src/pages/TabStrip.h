@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPixmap>
 #include <QWidget>
 
 #include <vector>
@@ -63,6 +64,7 @@ private:
     TTabButton* neighbour(int step) const;
 
     QFrame* bvTabs_;
+    QPixmap background_;
     QButtonGroup* group_;
     std::vector<TTabButton*> tabs_;
 };

@@ -203,6 +203,9 @@ bool ProfileFile::writeString(const QString& section, const QString& key, const 
         lines.push_back(entry(key, value));
     } else if (const qsizetype at = doc.findKey(r, key); at >= 0) {
         const QByteArrayView line = doc.lines()[at];
+        // Storing what is already stored changes nothing, even in a read-only file.
+        if (Ansi::decode(Document::valueOf(line)) == value)
+            return true;
         lines[at] = line.first(line.indexOf('=') + 1).toByteArray() + Ansi::encode(value);
     } else {
         // After the section's last non-blank line, so a blank separator stays below it.

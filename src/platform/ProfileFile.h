@@ -26,7 +26,8 @@ public:
     QStringList keys(const QString& section) const;
     QStringList sections() const;
 
-    // False when the file could not be written; the file is then unchanged.
+    // False when the file could not be written; the file is then unchanged. A value
+    // already stored is not written again.
     bool writeString(const QString& section, const QString& key, const QString& value);
     bool deleteKey(const QString& section, const QString& key);
     bool deleteSection(const QString& section);
